@@ -1,0 +1,89 @@
+# Helpers shared by the program folders: warnings, programs, unit tests and golden-output tests.
+
+set(QUILLMERE_SAMPLE_TEXT ${CMAKE_CURRENT_LIST_DIR}/../data/Quillmere01.Start.cpp)
+set(QUILLMERE_GOLDEN_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/golden.cmake)
+set(QUILLMERE_RUN_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/run_programs.cmake)
+
+# Warning flags for every target of the project.
+function(quillmere_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(QUILLMERE_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# quillmere_program(<Name> <main.cpp> [LIBS <libs...>])
+# The executable is named exactly like the program and joins the run target.
+function(quillmere_program name main)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${main})
+  target_link_libraries(${name} PRIVATE console ${ARG_LIBS})
+  quillmere_warnings(${name})
+  set_property(GLOBAL APPEND PROPERTY QUILLMERE_PROGRAMS ${name})
+endfunction()
+
+# quillmere_unit_tests(<target> <sources...> [LIBS <libs...>])
+function(quillmere_unit_tests target)
+  if(NOT QUILLMERE_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  add_executable(${target} ${ARG_UNPARSED_ARGUMENTS})
+  target_link_libraries(${target} PRIVATE console ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  quillmere_warnings(${target})
+  gtest_discover_tests(${target} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# quillmere_golden_test(NAME <name> PROGRAM <target> EXPECTED <file>
+#                       [INPUT <file> | INPUT_DIR | NO_INPUT] [EXIT_CODE <n>] [STDERR_REGEX <regex>])
+# Runs the program in a fresh working directory and compares its stdout byte for byte, once with stdout a pipe
+# and once with stdout a regular file. Without INPUT, INPUT_DIR or NO_INPUT the bundled sample text is used.
+function(quillmere_golden_test)
+  if(NOT QUILLMERE_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "INPUT_DIR;NO_INPUT" "NAME;PROGRAM;EXPECTED;INPUT;EXIT_CODE;STDERR_REGEX" "" ${ARGN})
+  if(NOT ARG_EXIT_CODE)
+    set(ARG_EXIT_CODE 0)
+  endif()
+  if(ARG_INPUT_DIR)
+    set(input_mode dir)
+    set(input_file "")
+  elseif(ARG_NO_INPUT)
+    set(input_mode none)
+    set(input_file "")
+  else()
+    set(input_mode file)
+    if(ARG_INPUT)
+      get_filename_component(input_file ${ARG_INPUT} ABSOLUTE)
+    else()
+      set(input_file ${QUILLMERE_SAMPLE_TEXT})
+    endif()
+  endif()
+  get_filename_component(expected ${ARG_EXPECTED} ABSOLUTE)
+  foreach(mode IN ITEMS pipe file)
+    add_test(NAME ${ARG_NAME}.${mode}
+      COMMAND ${CMAKE_COMMAND}
+        -DPROGRAM=$<TARGET_FILE:${ARG_PROGRAM}>
+        -DEXPECTED=${expected}
+        -DINPUT_MODE=${input_mode}
+        -DINPUT_FILE=${input_file}
+        -DEXIT_CODE=${ARG_EXIT_CODE}
+        "-DSTDERR_REGEX=${ARG_STDERR_REGEX}"
+        -DSTDOUT_MODE=${mode}
+        -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/golden/${ARG_NAME}.${mode}
+        -P ${QUILLMERE_GOLDEN_SCRIPT})
+  endforeach()
+endfunction()
+
+# The target behind the run workflow: every registered program, one after the other,
+# each in its own working directory inside the build tree that holds the sample text.
+function(quillmere_add_run_target)
+  get_property(programs GLOBAL PROPERTY QUILLMERE_PROGRAMS)
+  set(commands)
+  foreach(program IN LISTS programs)
+    list(APPEND commands COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${program}> -DNAME=${program}
+         -DSAMPLE=${QUILLMERE_SAMPLE_TEXT} -DWORK_DIR=${CMAKE_BINARY_DIR}/run/${program} -P ${QUILLMERE_RUN_SCRIPT})
+  endforeach()
+  add_custom_target(run ${commands} DEPENDS ${programs} USES_TERMINAL VERBATIM)
+endfunction()

@@ -1,0 +1,43 @@
+# Golden-output check for one program run; invoked by the tests that quillmere_golden_test declares.
+# Inputs: PROGRAM, EXPECTED, INPUT_MODE (file|dir|none), INPUT_FILE, EXIT_CODE, STDERR_REGEX,
+#         STDOUT_MODE (pipe|file), WORK_DIR.
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+set(input ${WORK_DIR}/Quillmere01.Start.cpp)
+if(INPUT_MODE STREQUAL "file")
+  file(COPY_FILE ${INPUT_FILE} ${input})
+elseif(INPUT_MODE STREQUAL "dir")
+  file(MAKE_DIRECTORY ${input})
+endif()
+
+if(STDOUT_MODE STREQUAL "file")
+  execute_process(COMMAND ${PROGRAM} WORKING_DIRECTORY ${WORK_DIR}
+                  INPUT_FILE /dev/null
+                  OUTPUT_FILE ${WORK_DIR}/stdout.txt ERROR_VARIABLE err RESULT_VARIABLE status)
+  file(READ ${WORK_DIR}/stdout.txt out)
+else()
+  execute_process(COMMAND ${PROGRAM} WORKING_DIRECTORY ${WORK_DIR}
+                  INPUT_FILE /dev/null
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+  file(WRITE ${WORK_DIR}/stdout.txt "${out}")
+endif()
+file(READ ${EXPECTED} expected)
+
+set(failures "")
+if(NOT out STREQUAL expected)
+  execute_process(COMMAND diff -u ${EXPECTED} ${WORK_DIR}/stdout.txt OUTPUT_VARIABLE difference)
+  string(APPEND failures "stdout differs from ${EXPECTED}:\n${difference}\n")
+endif()
+if(NOT "${status}" STREQUAL "${EXIT_CODE}")
+  string(APPEND failures "exit status ${status}, expected ${EXIT_CODE}\n")
+endif()
+if(STDERR_REGEX STREQUAL "")
+  if(NOT err STREQUAL "")
+    string(APPEND failures "unexpected stderr:\n${err}\n")
+  endif()
+elseif(NOT err MATCHES "${STDERR_REGEX}")
+  string(APPEND failures "stderr does not match '${STDERR_REGEX}':\n${err}\n")
+endif()
+if(failures)
+  message(FATAL_ERROR "${failures}")
+endif()

@@ -1,0 +1,202 @@
+// Type names as the programs print them.
+//
+// console::type_name<T>() spells a type the way the programs print types: the standard vocabulary by its
+// general names ("Int", "String", "Array<Optional<Int>>", "Dictionary<String, Int>", "()"), and the
+// program's own types by their bare names. The bare name of a non-template class or enumeration comes from
+// the compiler, with namespaces and enclosing scopes stripped, so q09::weak::Student is "Student". A class
+// template declares its name once, built from its arguments:
+//
+//   template <class T> struct Vector {
+//     static std::string type_name() { return "Vector<" + console::type_name<T>() + ">"; }
+//   };
+//
+// console::Type<T> is a type used as a value ("a type itself"); it prints as the type's name, and its own
+// type prints with ".Type" appended: type_name<Type<A>>() == "A.Type".
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "console/utf8.h"
+
+namespace console {
+
+template <class T>
+struct Type;
+template <class T>
+struct Range;
+template <class T>
+struct ClosedRange;
+template <class... Ts>
+struct Labeled;
+
+// The empty tuple, spelled "()"; also the result of an optional operation without a value.
+using Void = std::tuple<>;
+
+template <class T>
+std::string type_name();
+
+namespace detail {
+
+// GCC spells the type in the function's signature: "... [with T = ns::Name; ...]".
+template <class T>
+constexpr std::string_view compiler_name() {
+  constexpr std::string_view signature = __PRETTY_FUNCTION__;
+  constexpr std::string_view marker = "T = ";
+  constexpr auto start = signature.find(marker) + marker.size();
+  constexpr auto end = signature.find_first_of(";]", start);
+  return signature.substr(start, end - start);
+}
+
+// Drops every "scope::" prefix (namespaces, enclosing classes, enclosing functions such as "main()::").
+constexpr std::string_view bare_name(std::string_view qualified) {
+  int depth = 0;
+  std::size_t cut = 0;
+  for (std::size_t i = 0; i < qualified.size(); ++i) {
+    const char c = qualified[i];
+    if (c == '<' || c == '(') {
+      ++depth;
+    } else if (c == '>' || c == ')') {
+      --depth;
+    } else if (depth == 0 && c == ':' && i + 1 < qualified.size() && qualified[i + 1] == ':') {
+      cut = i + 2;
+      ++i;
+    }
+  }
+  return qualified.substr(cut);
+}
+
+template <class... Ts>
+std::string join_names(std::string_view separator = ", ") {
+  std::string out;
+  ((out += out.empty() ? "" : std::string(separator), out += type_name<Ts>()), ...);
+  return out;
+}
+
+// Primary: the standard scalars, then the program's own types.
+template <class T>
+struct TypeName {
+  static std::string name() {
+    if constexpr (std::is_same_v<T, bool>) {
+      return "Bool";
+    } else if constexpr (std::is_same_v<T, std::string> || std::is_same_v<T, std::string_view> ||
+                         std::is_same_v<T, const char*> || std::is_same_v<T, char*>) {
+      return "String";
+    } else if constexpr (std::is_same_v<T, Character>) {
+      return "Character";
+    } else if constexpr (std::is_same_v<T, double>) {
+      return "Double";
+    } else if constexpr (std::is_same_v<T, float>) {
+      return "Float";
+    } else if constexpr (std::is_integral_v<T> && !std::is_same_v<T, char>) {
+      constexpr auto bits = sizeof(T) * 8;
+      std::string name = std::is_signed_v<T> ? "Int" : "UInt";
+      if constexpr (bits != 64) name += std::to_string(bits);
+      return name;
+    } else if constexpr (requires { T::type_name(); }) {
+      return std::string(T::type_name());
+    } else {
+      static_assert(std::is_class_v<T> || std::is_enum_v<T>, "this type has no printable name");
+      constexpr std::string_view name = bare_name(compiler_name<T>());
+      static_assert(name.find('<') == std::string_view::npos,
+                    "a class template declares its name with static std::string type_name()");
+      return std::string(name);
+    }
+  }
+};
+
+template <class T, class A>
+struct TypeName<std::vector<T, A>> {
+  static std::string name() { return "Array<" + type_name<T>() + ">"; }
+};
+template <class T, std::size_t N>
+struct TypeName<std::array<T, N>> {
+  static std::string name() { return "Array<" + type_name<T>() + ">"; }
+};
+template <class T, class C, class A>
+struct TypeName<std::set<T, C, A>> {
+  static std::string name() { return "Set<" + type_name<T>() + ">"; }
+};
+template <class T, class H, class E, class A>
+struct TypeName<std::unordered_set<T, H, E, A>> {
+  static std::string name() { return "Set<" + type_name<T>() + ">"; }
+};
+template <class K, class V, class C, class A>
+struct TypeName<std::map<K, V, C, A>> {
+  static std::string name() { return "Dictionary<" + join_names<K, V>() + ">"; }
+};
+template <class K, class V, class H, class E, class A>
+struct TypeName<std::unordered_map<K, V, H, E, A>> {
+  static std::string name() { return "Dictionary<" + join_names<K, V>() + ">"; }
+};
+template <class T>
+struct TypeName<std::optional<T>> {
+  static std::string name() { return "Optional<" + type_name<T>() + ">"; }
+};
+// A strong reference is spelled as the class it refers to; a weak one is optional by nature.
+template <class T>
+struct TypeName<std::shared_ptr<T>> {
+  static std::string name() { return type_name<T>(); }
+};
+template <class T>
+struct TypeName<std::weak_ptr<T>> {
+  static std::string name() { return "Optional<" + type_name<T>() + ">"; }
+};
+template <class... Ts>
+struct TypeName<std::tuple<Ts...>> {
+  static std::string name() { return "(" + join_names<Ts...>() + ")"; }
+};
+template <class A, class B>
+struct TypeName<std::pair<A, B>> {
+  static std::string name() { return "(" + join_names<A, B>() + ")"; }
+};
+template <class T>
+struct TypeName<Type<T>> {
+  static std::string name() { return type_name<T>() + ".Type"; }
+};
+template <class T>
+struct TypeName<Range<T>> {
+  static std::string name() { return "Range<" + type_name<T>() + ">"; }
+};
+template <class T>
+struct TypeName<ClosedRange<T>> {
+  static std::string name() { return "ClosedRange<" + type_name<T>() + ">"; }
+};
+
+}  // namespace detail
+
+// The printed name of T (cv-qualifiers and references are ignored).
+template <class T>
+std::string type_name() {
+  return detail::TypeName<std::remove_cvref_t<T>>::name();
+}
+
+// A type as a value: prints as the type's name.
+template <class T>
+struct Type {
+  static std::string name() { return type_name<T>(); }
+  friend constexpr bool operator==(Type, Type) = default;
+};
+
+template <class T>
+inline constexpr Type<T> type{};
+
+// The static type of an expression, as a value: type_of(x) prints what decltype(x) is.
+template <class T>
+constexpr Type<std::remove_cvref_t<T>> type_of(const T&) {
+  return {};
+}
+
+}  // namespace console

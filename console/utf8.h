@@ -1,0 +1,50 @@
+// UTF-8 text helpers.
+//
+// Texts are UTF-8 in std::string. Comparing two texts byte by byte orders them by Unicode scalar value,
+// so std::string's own operators already give the order the programs rely on. What the programs need
+// beyond that is here: a single character, iteration by characters, encoding one scalar, decoding bytes
+// one scalar at a time, and the UTF-16 view of a text.
+//
+//   for (console::Character c : console::characters("甲乙")) ...
+//   std::string s = console::utf8(U'南');
+#pragma once
+
+#include <compare>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace console {
+
+// One Unicode scalar value; prints as itself, quoted in the debug form. Its type name is "Character".
+struct Character {
+  char32_t value = 0;
+
+  constexpr Character() = default;
+  constexpr explicit Character(char32_t scalar) : value(scalar) {}
+
+  friend constexpr auto operator<=>(Character, Character) = default;
+};
+
+// Appends the UTF-8 form of a scalar (U+FFFD for a surrogate or a value past U+10FFFF).
+void append_utf8(std::string& out, char32_t scalar);
+
+// The UTF-8 form of one scalar.
+std::string utf8(char32_t scalar);
+
+// Decodes the scalar that starts at bytes[pos] and advances pos past it. Returns nothing at the end of
+// the bytes and at an invalid sequence (overlong form, surrogate, value past U+10FFFF, bad continuation
+// or truncation); pos is left unchanged then, so a caller that stops at the first failure sees where.
+std::optional<char32_t> decode_one(std::span<const unsigned char> bytes, std::size_t& pos);
+
+// The characters of a valid UTF-8 text, one per scalar. Invalid bytes become U+FFFD.
+std::vector<Character> characters(std::string_view text);
+
+// UTF-16 code units of a text, and back (unpaired surrogates become U+FFFD).
+std::u16string to_utf16(std::string_view text);
+std::string from_utf16(std::u16string_view units);
+
+}  // namespace console

@@ -1,0 +1,10 @@
+#include "quillmere08/avatar.h"
+
+#include "console/render.h"
+
+namespace q08 {
+
+void Avatar::Type::say() const { console::print("Avatar"); }
+void Player::Type::say() const { console::print("Player"); }
+
+}  // namespace q08

@@ -1,0 +1,34 @@
+#include "quillmere08/calendar.h"
+
+#include "console/render.h"
+
+namespace q08 {
+
+std::int64_t dayOfWeek(std::int64_t year, std::int64_t month, std::int64_t day) {
+  std::int64_t y = year;
+  std::int64_t m = month;
+  if (m <= 2) {
+    y -= 1;
+    m += 12;
+  }
+  return (y + y / 4 - y / 100 + y / 400 + (13 * m + 8) / 5 + day) % 7;
+}
+
+std::string DayOfMonth::description() const { return console::format("%02d/%02d", month, day()); }
+
+const std::vector<std::string>& CalendarDate::namesOfDays() {
+  static const std::vector<std::string> names{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  return names;
+}
+
+void CalendarDate::setDay(std::int64_t value) {
+  DateInfo::setDay(value);
+  dow = dayOfWeek(year, month, day());
+  dweek = namesOfDays().at(static_cast<std::size_t>(dow));
+}
+
+std::string CalendarDate::description() const {
+  return console::cat(year, "/", DayOfMonth::description(), " (", dweek, ")");
+}
+
+}  // namespace q08

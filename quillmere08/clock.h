@@ -1,0 +1,121 @@
+// Times of day as classes: three separate `Time` classes and two `Time12` subclasses, one set per group of
+// driver sections (time1: section 1; time2: sections 2 and 3; time3: section 18). What they truly share,
+// the clock text and the carry rule of advance(min:), is written once here.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "quillmere08/class_object.h"
+
+namespace q08 {
+
+// The printf format of the minute in a clock text: "%02d" (" 9:05") or "%2d" (" 9: 5").
+enum class MinuteFormat { zeroPadded, blankPadded };
+
+// "%2d:" hour, then the minute in the given format: 13, 20 -> "13:20"; 1, 5 -> " 1:05".
+std::string clockText(std::int64_t hour, std::int64_t min, MinuteFormat format);
+
+// Adds m minutes: below 60 the minute just becomes min + m (even if negative); otherwise the minute
+// wraps and the carried hours wrap at 24. 23:59 + 1 -> 0:00.
+void advanceClock(std::int64_t& hour, std::int64_t& min, std::int64_t m);
+
+// The clock text followed by " PM" or " AM".
+std::string twelveHourText(std::int64_t hour, std::int64_t min, bool pm, MinuteFormat format);
+
+namespace time1 {
+
+// The first Time: a plain time of day that can move forward.
+class Time {
+ public:
+  Time(std::int64_t hour, std::int64_t min) : hour(hour), min(min) {}
+
+  void advance(std::int64_t min) { advanceClock(hour, this->min, min); }
+  std::string clockText() const { return q08::clockText(hour, min, MinuteFormat::zeroPadded); }
+
+  std::int64_t hour;
+  std::int64_t min;
+};
+
+}  // namespace time1
+
+namespace time2 {
+
+// The second Time: the base class of a hierarchy that is tested and downcast at run time.
+class Time {
+ public:
+  Time(std::int64_t hour, std::int64_t min) : hour(hour), min(min) {}
+  virtual ~Time() = default;
+
+  std::string clockText() const { return q08::clockText(hour, min, MinuteFormat::zeroPadded); }
+
+  std::int64_t hour;
+  std::int64_t min;
+};
+
+// The first Time12: holds a 12-hour clock value and prints itself (" 1:20 PM").
+class Time12 : public Time {
+ public:
+  Time12(std::int64_t hour, std::int64_t min, bool pm) : Time(hour, min), pm(pm) {}
+
+  std::string description() const { return twelveHourText(hour, min, pm, MinuteFormat::zeroPadded); }
+
+  bool pm;
+};
+
+// A trivial class; made and dropped without a trace.
+class SOS {
+ public:
+  std::int64_t h = 0;
+};
+
+}  // namespace time2
+
+namespace time3 {
+
+// The third Time: its initialiser is required, so a caller that holds only an object's class can make
+// another object of that class (dynamicType().make(hour, min)); advance(min:) is overridable.
+class Time {
+ public:
+  struct Type : MetatypeOf<Time, ClassObject> {
+    // required init(hour:min:), called on a class value.
+    virtual std::shared_ptr<Time> make(std::int64_t hour, std::int64_t min) const;
+  };
+  static const Type& self() { return class_object<Time>(); }
+  virtual const Type& dynamicType() const { return self(); }
+
+  // Stores both values as given, unchecked.
+  Time(std::int64_t hour, std::int64_t min) : hour(hour), min(min) {}
+  virtual ~Time() = default;
+
+  virtual void advance(std::int64_t min) { advanceClock(hour, this->min, min); }
+  std::string clockText() const { return q08::clockText(hour, min, MinuteFormat::blankPadded); }
+
+  std::int64_t hour;
+  std::int64_t min;
+};
+
+// The second Time12: built from a 24-hour hour, and keeps its hour within 0 to 11 when advanced.
+class Time12 : public Time {
+ public:
+  struct Type : MetatypeOf<Time12, Time::Type> {
+    std::shared_ptr<Time> make(std::int64_t hour, std::int64_t min) const override;
+  };
+  static const Type& self() { return class_object<Time12>(); }
+  const Type& dynamicType() const override { return self(); }
+
+  // 0..11 -> same hour, AM; 12..23 -> hour - 12, PM.
+  Time12(std::int64_t hour, std::int64_t min) : Time(hour < 12 ? hour : hour - 12, min), pm(hour > 11) {}
+
+  // The Time rule, then each pass of the hour over 12 flips AM and PM.
+  void advance(std::int64_t min) override;
+  std::string description() const { return twelveHourText(hour, min, pm, MinuteFormat::blankPadded); }
+
+  bool pm;
+};
+
+}  // namespace time3
+
+}  // namespace q08

@@ -1,0 +1,50 @@
+// Reply: an answer to an invitation; one kind of answer carries the companion's name.
+//
+// Cases, in order: attendWith(companion), attend, notAttend. Only attendWith holds a text. Inspect a reply
+// with visit(), which hands the case (and the companion) to the matching function:
+//
+//   reply.visit([](const Reply::AttendWith& a) { ... a.companion ... },
+//               [](Reply::Attend) { ... }, [](Reply::NotAttend) { ... });
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <variant>
+
+namespace q13 {
+
+class Reply {
+ public:
+  struct AttendWith {
+    std::string companion;
+  };
+  struct Attend {};
+  struct NotAttend {};
+
+  static Reply attendWith(std::string companion) { return Reply(AttendWith{std::move(companion)}); }
+  static Reply attend() { return Reply(Attend{}); }
+  static Reply notAttend() { return Reply(NotAttend{}); }
+
+  // Calls the one of `handlers` that takes the case this reply holds.
+  template <class... Handlers>
+  decltype(auto) visit(Handlers&&... handlers) const {
+    struct Overloads : std::remove_cvref_t<Handlers>... {
+      using std::remove_cvref_t<Handlers>::operator()...;
+    };
+    return std::visit(Overloads{std::forward<Handlers>(handlers)...}, value_);
+  }
+
+  std::string_view case_name() const {
+    static constexpr std::string_view names[] = {"attendWith", "attend", "notAttend"};
+    return names[value_.index()];
+  }
+
+ private:
+  explicit Reply(std::variant<AttendWith, Attend, NotAttend> value) : value_(std::move(value)) {}
+
+  std::variant<AttendWith, Attend, NotAttend> value_;
+};
+
+}  // namespace q13

@@ -1,0 +1,39 @@
+#include "quillmere18/collatz.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "console/render.h"
+
+namespace q18 {
+
+namespace {
+
+std::int64_t next(std::int64_t n) {
+  if (n % 2 == 0) return n / 2;
+  std::int64_t tripled;
+  if (__builtin_mul_overflow(n, 3, &tripled) || __builtin_add_overflow(tripled, 1, &tripled)) {
+    std::fprintf(stderr, "collatz: 3 * %lld + 1 overflows\n", static_cast<long long>(n));
+    std::abort();
+  }
+  return tripled;
+}
+
+}  // namespace
+
+std::string collatz_line(std::int64_t start) {
+  std::string line;
+  std::int64_t n = start;
+  do {
+    console::print_to(line, {.terminator = " "}, n);
+    n = next(n);
+  } while (n > 1);
+  console::print_to(line, {.terminator = ""}, n);
+  return line;
+}
+
+void collatz(std::int64_t start) {
+  console::print(collatz_line(start));
+}
+
+}  // namespace q18
