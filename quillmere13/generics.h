@@ -26,7 +26,8 @@ namespace q13 {
 
 // A copy of `left` with every entry of `right` stored into it; neither operand changes.
 template <Hashable K, class V>
-std::unordered_map<K, V> operator+(const std::unordered_map<K, V>& left, const std::unordered_map<K, V>& right) {
+std::unordered_map<K, V> operator+(const std::unordered_map<K, V>& left,
+                                   const std::unordered_map<K, V>& right) {
   auto merged = left;
   for (const auto& [key, value] : right) merged.insert_or_assign(key, value);
   return merged;
@@ -51,8 +52,8 @@ void mySwap2(T& little, T& great) {
 // The 1-based place x would take among the elements and x together, and the size of that collection.
 // Elements equal to x do not count towards the place.
 template <std::ranges::input_range S>
-  requires Comparable<std::ranges::range_value_t<S>>
-std::pair<std::int64_t, std::int64_t> rank(const std::ranges::range_value_t<S>& x, S&& sequence) {
+requires Comparable<std::ranges::range_value_t<S>> std::pair<std::int64_t, std::int64_t> rank(
+    const std::ranges::range_value_t<S>& x, S&& sequence) {
   std::int64_t place = 1;
   std::int64_t size = 1;
   for (const auto& element : sequence) {
@@ -65,8 +66,8 @@ std::pair<std::int64_t, std::int64_t> rank(const std::ranges::range_value_t<S>& 
 // list[i] for each index i of `indices` greater than zero, in order. An index past the end of `list` is a
 // logic error of the caller and stops the program.
 template <std::ranges::input_range R>
-  requires std::integral<std::ranges::range_value_t<R>>
-std::vector<std::string> elements(const std::vector<std::string>& list, R&& indices) {
+requires std::integral<std::ranges::range_value_t<R>> std::vector<std::string> elements(
+    const std::vector<std::string>& list, R&& indices) {
   std::vector<std::string> picked;
   for (const auto index : indices) {
     if (index <= 0) continue;
@@ -85,8 +86,7 @@ std::shared_ptr<Alpha> littler(std::shared_ptr<Alpha> a, std::shared_ptr<Alpha> 
 
 // As littler, but handed back as the callers' own type.
 template <class T>
-  requires std::derived_from<T, Alpha>
-std::shared_ptr<T> smaller(std::shared_ptr<T> a, std::shared_ptr<T> b) {
+requires std::derived_from<T, Alpha> std::shared_ptr<T> smaller(std::shared_ptr<T> a, std::shared_ptr<T> b) {
   return a->value < b->value ? a : b;
 }
 

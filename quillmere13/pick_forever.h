@@ -49,24 +49,18 @@ struct PickForever {
   }
 
   // Ascending by `<`; the position stays.
-  void sort()
-    requires Comparable<T>
-  {
+  void sort() requires Comparable<T> {
     std::ranges::sort(list, [](const T& a, const T& b) { return a < b; });
   }
 
   // Each distinct element once, in the order of a hash set built from the list; the position stays.
-  void makeUnique()
-    requires Hashable<T>
-  {
+  void makeUnique() requires Hashable<T> {
     std::unordered_set<T> distinct(list.begin(), list.end());
     list.assign(distinct.begin(), distinct.end());
   }
 
   // The next n picks joined with ":"; "" without moving for n <= 0 or an empty list.
-  std::string concatenate(std::int64_t n)
-    requires std::same_as<T, std::string>
-  {
+  std::string concatenate(std::int64_t n) requires std::same_as<T, std::string> {
     if (n <= 0 || list.empty()) return "";
     std::string joined = pick();
     for (std::int64_t i = 1; i < n; ++i) joined += ":" + pick();

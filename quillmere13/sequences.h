@@ -97,7 +97,8 @@ auto zip(A&& a, B&& b) {
 // (offset: n, element: e) for each element, offsets counting from 0.
 template <std::ranges::viewable_range R>
 auto enumerated(R&& range) {
-  return zip(std::views::iota(std::int64_t{0}), std::forward<R>(range)) | std::views::transform([](auto pair) {
+  return zip(std::views::iota(std::int64_t{0}), std::forward<R>(range)) |
+         std::views::transform([](auto pair) {
            return console::labeled({"offset", "element"}, pair.first, std::move(pair.second));
          });
 }
@@ -105,7 +106,8 @@ auto enumerated(R&& range) {
 // `count` copies of `value`, made lazily.
 template <class T>
 auto repeated(T value, std::int64_t count) {
-  return std::views::iota(std::int64_t{0}, count) | std::views::transform([value](std::int64_t) { return value; });
+  return std::views::iota(std::int64_t{0}, count) |
+         std::views::transform([value](std::int64_t) { return value; });
 }
 
 }  // namespace q13

@@ -31,12 +31,14 @@ struct Vector {
   T y;
 
   static std::string type_name() { return "Vector<" + console::type_name<T>() + ">"; }
-  static constexpr auto fields() { return std::tuple{console::var("x", &Vector::x), console::var("y", &Vector::y)}; }
+  static constexpr auto fields() {
+    return std::tuple{console::var("x", &Vector::x), console::var("y", &Vector::y)};
+  }
 };
 
 // `y` is compared only when the `x` components are equal.
 template <SimpleVector V>
-  requires Equatable<typename V::Element>
+requires Equatable<typename V::Element>
 bool operator==(const V& a, const V& b) {
   if (!(a.x == b.x)) return false;
   return a.y == b.y;

@@ -8,7 +8,9 @@ namespace q13 {
 namespace {
 
 // The "C" locale's alphabetic class; the program never changes the locale.
-bool is_word_byte(int byte) { return std::isalpha(byte) != 0; }
+bool is_word_byte(int byte) {
+  return std::isalpha(byte) != 0;
+}
 
 }  // namespace
 
@@ -19,7 +21,9 @@ std::shared_ptr<WordReader> WordReader::open(const std::string& path) {
   return std::shared_ptr<WordReader>(new WordReader(stream));
 }
 
-WordReader::~WordReader() { close(); }
+WordReader::~WordReader() {
+  close();
+}
 
 void WordReader::close() {
   if (fptr_ == nullptr) return;
