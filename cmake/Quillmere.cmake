@@ -20,6 +20,13 @@ function(quillmere_program name main)
   target_link_libraries(${name} PRIVATE console ${ARG_LIBS})
   quillmere_warnings(${name})
   set_property(GLOBAL APPEND PROPERTY QUILLMERE_PROGRAMS ${name})
+  if(QUILLMERE_TESTS)
+    # A failed write to stdout must not look like success: non-zero status and one line on stderr.
+    add_test(NAME ${name}.stdout_full
+      COMMAND sh -c "cd '${CMAKE_CURRENT_BINARY_DIR}' && if '$<TARGET_FILE:${name}>' >/dev/full 2>stdout_full.err; \
+then echo 'exit status 0 although stdout failed'; exit 1; fi; \
+grep -q '^${name}: error writing to standard output' stdout_full.err || { cat stdout_full.err; exit 1; }")
+  endif()
 endfunction()
 
 # quillmere_unit_tests(<target> <sources...> [LIBS <libs...>])

@@ -228,7 +228,7 @@ void render_object(std::string& out, const T& object, Mode mode) {
 }
 
 template <class Tuple, std::size_t... I>
-void render_tuple(std::string& out, const Tuple& tuple, const std::string_view* labels,
+void render_tuple(std::string& out, const Tuple& tuple, [[maybe_unused]] const std::string_view* labels,
                   std::index_sequence<I...>) {
   out += '(';
   (
@@ -279,7 +279,7 @@ void render_enumeration(std::string& out, const T& value, Mode mode) {
     out += value.case_name();
     if constexpr (requires { value.payload(); }) {
       const auto payload = value.payload();
-      if constexpr (is_optional<decltype(payload)>::value) {
+      if constexpr (is_optional<std::remove_cvref_t<decltype(payload)>>::value) {
         if (payload) render_to(out, *payload, Mode::debug);
       } else {
         render_to(out, payload, Mode::debug);

@@ -79,7 +79,7 @@ constexpr std::string_view bare_name(std::string_view qualified) {
 }
 
 template <class... Ts>
-std::string join_names(std::string_view separator = ", ") {
+std::string join_names([[maybe_unused]] std::string_view separator = ", ") {
   std::string out;
   ((out += out.empty() ? "" : std::string(separator), out += type_name<Ts>()), ...);
   return out;

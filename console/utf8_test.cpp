@@ -1,1 +1,57 @@
+#include "console/utf8.h"
 
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<char32_t> decode_all(std::vector<unsigned char> bytes, std::size_t* stopped_at = nullptr) {
+  std::vector<char32_t> scalars;
+  std::size_t pos = 0;
+  while (auto scalar = console::decode_one(bytes, pos)) scalars.push_back(*scalar);
+  if (stopped_at != nullptr) *stopped_at = pos;
+  return scalars;
+}
+
+TEST(Utf8, DecodesOneScalarAtATime) {
+  EXPECT_EQ(decode_all({0xE8, 0x9D, 0xB8, 0xE7, 0x89, 0x9B, 0xF0, 0x9F, 0x90, 0x8C}),
+            (std::vector<char32_t>{U'蝸', U'牛', U'\U0001F40C'}));
+  EXPECT_EQ(decode_all({'a', 0xC3, 0xA9}), (std::vector<char32_t>{U'a', U'é'}));
+}
+
+TEST(Utf8, StopsAtTheFirstInvalidSequence) {
+  std::size_t stopped = 0;
+  EXPECT_EQ(decode_all({'a', 0xC0, 0xAF, 'b'}, &stopped), std::vector<char32_t>{U'a'});  // overlong
+  EXPECT_EQ(stopped, 1u);
+  EXPECT_EQ(decode_all({'a', 0xED, 0xA0, 0x80}), std::vector<char32_t>{U'a'});  // surrogate
+  EXPECT_EQ(decode_all({0xF4, 0x90, 0x80, 0x80}), std::vector<char32_t>{});     // past U+10FFFF
+  EXPECT_EQ(decode_all({'x', 0xE8, 0x9D}), std::vector<char32_t>{U'x'});        // truncated
+  EXPECT_EQ(decode_all({0xE8, 'a', 0xB8}), std::vector<char32_t>{});            // bad continuation
+  EXPECT_EQ(decode_all({0x80}), std::vector<char32_t>{});                       // stray continuation
+}
+
+TEST(Utf8, EncodesAndIteratesByCharacter) {
+  EXPECT_EQ(console::utf8(U'南'), "南");
+  EXPECT_EQ(console::utf8(U'\U0001F40C'), "🐌");
+  EXPECT_EQ(console::utf8(0xD800), "\uFFFD");
+  const auto chars = console::characters("甲a🐌");
+  ASSERT_EQ(chars.size(), 3u);
+  EXPECT_EQ(chars[0].value, U'甲');
+  EXPECT_EQ(chars[2].value, U'\U0001F40C');
+}
+
+TEST(Utf8, Utf16RoundTripIncludingSurrogatePairs) {
+  EXPECT_EQ(console::to_utf16("You & Me"), u"You & Me");
+  EXPECT_EQ(console::to_utf16("🐌"), u"\U0001F40C");
+  EXPECT_EQ(console::from_utf16(u"蝸牛\U0001F40C"), "蝸牛🐌");
+  EXPECT_EQ(console::from_utf16(std::u16string(1, char16_t(0xD800))), "\uFFFD");
+}
+
+TEST(Utf8, ByteOrderIsScalarOrder) {
+  EXPECT_LT(std::string("Z"), std::string("a"));
+  EXPECT_LT(std::string("\uFFFF"), std::string("\U00010000"));
+  EXPECT_LT(console::Character(U'あ'), console::Character(U'い'));
+}
+
+}  // namespace

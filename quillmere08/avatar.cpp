@@ -4,7 +4,7 @@
 
 namespace q08 {
 
-void Avatar::Type::say() const { console::print("Avatar"); }
-void Player::Type::say() const { console::print("Player"); }
+void Avatar::Type::say() const { console::print(console::type<Avatar>); }
+void Player::Type::say() const { console::print(console::type<Player>); }
 
 }  // namespace q08

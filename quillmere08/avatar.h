@@ -11,7 +11,7 @@ namespace q08 {
 class Avatar {
  public:
   struct Type : MetatypeOf<Avatar, ClassObject> {
-    virtual void say() const;  // class func say(): prints the class's name
+    virtual void say() const;  // class func say(): prints its own class
   };
   static const Type& self() { return class_object<Avatar>(); }
   virtual const Type& dynamicType() const { return self(); }

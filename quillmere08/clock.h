@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "quillmere08/class_object.h"
 
@@ -64,6 +65,9 @@ class Time12 : public Time {
 
   bool pm;
 };
+
+// A list of times that may hold Time12 objects too.
+using TimeList = std::vector<std::shared_ptr<Time>>;
 
 // A trivial class; made and dropped without a trace.
 class SOS {

@@ -1,0 +1,2 @@
+one
+two  three

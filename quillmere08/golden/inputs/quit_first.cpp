@@ -1,0 +1,2 @@
+Q!
+never printed

@@ -1,0 +1,1 @@
+Q!! xQ!	end Q!x

@@ -1,0 +1,53 @@
+// Section 9: a party of explorers, the root of the first key paths.
+//
+// Explorer is a record (a value type: copied on assignment); Party is a class,
+// held by std::shared_ptr. Both declare their stored properties once in
+// fields(): console::let for fixed ones, console::var for variable ones. The
+// key paths of section 9 read these declarations to decide what they may write.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "console/render.h"
+#include "keypath.h"
+
+namespace q09::keypaths {
+
+// Spell powers, a labelled pair "(cure: 10, magic: 20)".
+using Ability = console::Labeled<std::int64_t, std::int64_t>;
+
+Ability make_ability(std::int64_t cure, std::int64_t magic);
+
+// Key-path components for the two elements of an Ability.
+inline constexpr auto cure = keypath::element<0>;
+inline constexpr auto magic = keypath::element<1>;
+
+struct Explorer {
+  std::string name;
+  std::map<std::string, std::int64_t> items;  // item name -> quantity
+  std::optional<Ability> ability;             // absent for explorers without spells
+
+  static constexpr auto fields() {
+    return std::tuple{console::let("name", &Explorer::name), console::var("items", &Explorer::items),
+                      console::var("ability", &Explorer::ability)};
+  }
+};
+
+class Party {
+ public:
+  explicit Party(std::string name);
+
+  const std::string name;
+  std::vector<Explorer> members;
+
+  static constexpr auto fields() {
+    return std::tuple{console::let("name", &Party::name), console::var("members", &Party::members)};
+  }
+};
+
+}  // namespace q09::keypaths

@@ -1,0 +1,11 @@
+#include "locker.h"
+
+#include <utility>
+
+namespace q09::keypaths {
+
+Locker::Locker(Person owner) : owner(std::move(owner)) {}
+
+Person Locker::user() const { return owner; }
+
+}  // namespace q09::keypaths
