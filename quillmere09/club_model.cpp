@@ -14,7 +14,9 @@ void Club::admit(const std::shared_ptr<Student>& student) {
   student->club = weak_from_this();
 }
 
-bool Club::isOfficial() const { return members.size() >= 5 && !teacher.expired(); }
+bool Club::isOfficial() const {
+  return members.size() >= 5 && !teacher.expired();
+}
 
 Student::Student(std::string name) : name(std::move(name)) {}
 

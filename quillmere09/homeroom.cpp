@@ -10,9 +10,13 @@ namespace q09::unowned {
 Student::Student(std::string name, const std::shared_ptr<HomeRoom>& homeroom)
     : name(std::move(name)), homeroom(homeroom) {}
 
-Student::~Student() { console::print(console::cat(name, ": deinit")); }
+Student::~Student() {
+  console::print(console::cat(name, ": deinit"));
+}
 
-std::string Student::description() const { return console::cat(name, ", ", homeroom->name); }
+std::string Student::description() const {
+  return console::cat(name, ", ", homeroom->name);
+}
 
 HomeRoom::HomeRoom(std::string name) : name(std::move(name)) {}
 
@@ -21,6 +25,8 @@ HomeRoom::~HomeRoom() {
   release_in_order(members);
 }
 
-void HomeRoom::admit(std::shared_ptr<Student> student) { members.push_back(std::move(student)); }
+void HomeRoom::admit(std::shared_ptr<Student> student) {
+  members.push_back(std::move(student));
+}
 
 }  // namespace q09::unowned

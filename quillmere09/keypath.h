@@ -98,6 +98,16 @@ struct is_weak<std::weak_ptr<T>> : std::true_type {
   using object = T;
 };
 
+// A weak property reads as an optional strong reference, anything else as itself.
+template <class T>
+struct read_as {
+  using type = T;
+};
+template <class T>
+struct read_as<std::weak_ptr<T>> {
+  using type = std::optional<std::shared_ptr<T>>;
+};
+
 template <class Pointer>
 struct member_of;
 template <class C, class M>
@@ -169,17 +179,15 @@ struct Field {
   static constexpr bool fixed = detail::declared_fixed<Member>();
   static constexpr bool chains = false;
 
-  // A weak property reads as an optional strong reference.
-  using Read = std::conditional_t<detail::is_weak<Stored>::value,
-                                  std::optional<std::shared_ptr<typename detail::is_weak<Stored>::object>>, Stored>;
+  using Read = typename detail::read_as<Stored>::type;
 
   template <class In>
   using out = Read;
 
   template <class In>
-  static constexpr Effect effect = fixed                             ? Effect::read_only
-                                   : detail::is_shared<In>::value    ? Effect::reference_writable
-                                                                     : Effect::none;
+  static constexpr Effect effect = fixed                          ? Effect::read_only
+                                   : detail::is_shared<In>::value ? Effect::reference_writable
+                                                                  : Effect::none;
 
   template <class In>
   static const Owner& object(const In& in) {
@@ -210,7 +218,8 @@ struct Field {
       } else {
         return in;
       }
-    }();
+    }
+    ();
     if constexpr (detail::is_weak<Stored>::value) {
       Read place = get(in);
       next(place);
@@ -363,9 +372,13 @@ inline constexpr Element<I> element{};
 
 inline constexpr Chained chained{};
 
-inline Index at(std::size_t index) { return Index{index}; }
+inline Index at(std::size_t index) {
+  return Index{index};
+}
 
-inline Entry<std::string> key(std::string text) { return Entry<std::string>{std::move(text)}; }
+inline Entry<std::string> key(std::string text) {
+  return Entry<std::string>{std::move(text)};
+}
 
 // ---- The walk ---------------------------------------------------------------
 
@@ -436,9 +449,8 @@ void write(Place&& place, const Value& value, const Component& component, const 
       write(*place, value, rest...);
     }
   } else {
-    component.modify(std::forward<Place>(place), [&](auto&& next) {
-      write(std::forward<decltype(next)>(next), value, rest...);
-    });
+    component.modify(std::forward<Place>(place),
+                     [&](auto&& next) { write(std::forward<decltype(next)>(next), value, rest...); });
   }
 }
 
@@ -523,7 +535,8 @@ class ReferenceWritableKeyPath : public WritableKeyPath<Root, Value> {
   }
 
   static std::string type_name() {
-    return "ReferenceWritableKeyPath<" + console::type_name<Root>() + ", " + console::type_name<Value>() + ">";
+    return "ReferenceWritableKeyPath<" + console::type_name<Root>() + ", " + console::type_name<Value>() +
+           ">";
   }
 
  public:

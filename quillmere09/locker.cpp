@@ -6,6 +6,8 @@ namespace q09::keypaths {
 
 Locker::Locker(Person owner) : owner(std::move(owner)) {}
 
-Person Locker::user() const { return owner; }
+Person Locker::user() const {
+  return owner;
+}
 
 }  // namespace q09::keypaths

@@ -9,9 +9,13 @@ namespace q09::strong {
 
 Person::Person(std::string name, std::int64_t age) : name(std::move(name)), age(age) {}
 
-Person::~Person() { console::print(console::cat(name, ": deinit")); }
+Person::~Person() {
+  console::print(console::cat(name, ": deinit"));
+}
 
-std::string Person::description() const { return console::cat(name, ", ", age); }
+std::string Person::description() const {
+  return console::cat(name, ", ", age);
+}
 
 Student::Student(std::string name) : name(std::move(name)) {}
 

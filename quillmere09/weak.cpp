@@ -9,7 +9,9 @@ namespace q09::weak {
 
 Student::Student(std::string name) : name(std::move(name)) {}
 
-Student::~Student() { console::print(console::cat(name, ": deinit")); }
+Student::~Student() {
+  console::print(console::cat(name, ": deinit"));
+}
 
 std::string Student::description() const {
   // lock() pins the club for this line only; empty once it was destroyed.
