@@ -4,7 +4,11 @@
 
 namespace q08 {
 
-void Avatar::Type::say() const { console::print(console::type<Avatar>); }
-void Player::Type::say() const { console::print(console::type<Player>); }
+void Avatar::Type::say() const {
+  console::print(console::type<Avatar>);
+}
+void Player::Type::say() const {
+  console::print(console::type<Player>);
+}
 
 }  // namespace q08

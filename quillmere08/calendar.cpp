@@ -14,7 +14,9 @@ std::int64_t dayOfWeek(std::int64_t year, std::int64_t month, std::int64_t day) 
   return (y + y / 4 - y / 100 + y / 400 + (13 * m + 8) / 5 + day) % 7;
 }
 
-std::string DayOfMonth::description() const { return console::format("%02d/%02d", month, day()); }
+std::string DayOfMonth::description() const {
+  return console::format("%02d/%02d", month, day());
+}
 
 const std::vector<std::string>& CalendarDate::namesOfDays() {
   static const std::vector<std::string> names{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};

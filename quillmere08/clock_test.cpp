@@ -49,8 +49,8 @@ TEST(SecondTime12, TwentyFourHourConstructor) {
     std::int64_t held;
     bool pm;
   };
-  for (const Case& c : {Case{0, 0, false}, Case{11, 11, false}, Case{12, 0, true}, Case{16, 4, true},
-                        Case{23, 11, true}}) {
+  for (const Case& c :
+       {Case{0, 0, false}, Case{11, 11, false}, Case{12, 0, true}, Case{16, 4, true}, Case{23, 11, true}}) {
     time3::Time12 time(c.hour, 7);
     EXPECT_EQ(time.hour, c.held) << "from " << c.hour;
     EXPECT_EQ(time.pm, c.pm) << "from " << c.hour;

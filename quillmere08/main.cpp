@@ -38,7 +38,9 @@ void section1() {
   print(time->clockText());
 }
 
-const char* meridiem(const q08::time2::Time12& time) { return time.pm ? "PM" : "AM"; }
+const char* meridiem(const q08::time2::Time12& time) {
+  return time.pm ? "PM" : "AM";
+}
 
 // Run-time type tests and downcasts over a list of Time that also holds Time12 objects.
 void section2() {
@@ -296,8 +298,8 @@ int section20() {
   reader.reset();
   if (error) {
     // Not the end of the words: the file could not be read. The output above stands; the status says so.
-    std::fprintf(stderr, "%s: %s: read error: %s\n", std::string(console::module_name()).c_str(), path.c_str(),
-                 std::strerror(*error));
+    std::fprintf(stderr, "%s: %s: read error: %s\n", std::string(console::module_name()).c_str(),
+                 path.c_str(), std::strerror(*error));
     return EXIT_FAILURE;
   }
   return EXIT_SUCCESS;

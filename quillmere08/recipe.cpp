@@ -4,7 +4,9 @@
 
 namespace q08 {
 
-double Recipe::operator[](std::size_t index) const { return index < amount.size() ? amount[index] : 0.0; }
+double Recipe::operator[](std::size_t index) const {
+  return index < amount.size() ? amount[index] : 0.0;
+}
 
 std::string Recipe::description() const {
   std::string text;
@@ -15,6 +17,8 @@ std::string Recipe::description() const {
   return text;
 }
 
-double Arrange::operator[](std::size_t index) const { return Recipe::operator[](index) * multiple(); }
+double Arrange::operator[](std::size_t index) const {
+  return Recipe::operator[](index) * multiple();
+}
 
 }  // namespace q08

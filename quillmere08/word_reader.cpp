@@ -26,7 +26,9 @@ std::shared_ptr<WordReader> WordReader::open(const std::string& path) {
   return reader;
 }
 
-WordReader::~WordReader() { console::print("[[deinit]]"); }
+WordReader::~WordReader() {
+  console::print("[[deinit]]");
+}
 
 std::optional<std::string> WordReader::getWord() {
   if (!fptr || readError_) return std::nullopt;

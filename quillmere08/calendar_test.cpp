@@ -1,0 +1,65 @@
+#include "quillmere08/calendar.h"
+
+#include <gtest/gtest.h>
+
+#include "console/render.h"
+
+namespace q08 {
+namespace {
+
+TEST(DayOfWeek, KnownDates) {
+  EXPECT_EQ(dayOfWeek(2010, 7, 30), 5);
+  EXPECT_EQ(dayOfWeek(2010, 7, 31), 6);
+  EXPECT_EQ(dayOfWeek(2000, 1, 1), 6);   // January counts in the previous year
+  EXPECT_EQ(dayOfWeek(2024, 2, 29), 4);  // leap day
+  EXPECT_EQ(dayOfWeek(2010, 7, 32), 0);  // past the month's end the count runs on
+  EXPECT_EQ(dayOfWeek(1900, 3, 1), 4);   // 1900 is not a leap year
+}
+
+TEST(DayOfWeek, StaysWithinTheWeekFromYearOne) {
+  for (std::int64_t year : {1, 2, 99, 100, 400, 1999, 2400}) {
+    for (std::int64_t month = 1; month <= 12; ++month) {
+      for (std::int64_t day = 1; day <= 31; ++day) {
+        const auto w = dayOfWeek(year, month, day);
+        ASSERT_GE(w, 0);
+        ASSERT_LE(w, 6);
+      }
+    }
+  }
+}
+
+TEST(CalendarDate, ConstructionAndObserverKeepWeekdayInStep) {
+  CalendarDate date(2010, 7, 30);
+  EXPECT_EQ(date.dow, 5);
+  EXPECT_EQ(date.dweek, "Fri");
+  EXPECT_EQ(console::render(date), "2010/07/30 (Fri)");
+  date.setDay(date.day() + 1);
+  EXPECT_EQ(date.dow, 6);
+  EXPECT_EQ(console::render(date), "2010/07/31 (Sat)");
+}
+
+TEST(CalendarDate, ObserverRunsThroughTheBaseClassAccessor) {
+  CalendarDate date(2010, 7, 30);
+  DayOfMonth& base = date;
+  base.setDay(1);
+  EXPECT_EQ(date.dweek, "Thu");
+  EXPECT_EQ(console::render(base), "2010/07/01 (Thu)");
+}
+
+TEST(CalendarDate, ChangingMonthOrYearRunsNoObserver) {
+  CalendarDate date(2010, 7, 30);
+  date.month = 8;
+  date.year = 2011;
+  EXPECT_EQ(date.dweek, "Fri");
+  EXPECT_EQ(console::render(date), "2011/08/30 (Fri)");
+}
+
+TEST(DateInfo, SettingDayWithoutObserverLeavesDow) {
+  DateInfo info(2010, 7, 30);
+  info.setDay(31);
+  EXPECT_EQ(info.dow, 5);
+  EXPECT_EQ(console::render(info), "07/31");
+}
+
+}  // namespace
+}  // namespace q08
