@@ -175,7 +175,7 @@ void store(Slot& slot, const Value& value) {
 template <auto Member>
 struct Field {
   using Owner = typename detail::member_of<decltype(Member)>::owner;
-  using Stored = typename detail::member_of<decltype(Member)>::type;
+  using Stored = std::remove_cv_t<typename detail::member_of<decltype(Member)>::type>;
   static constexpr bool fixed = detail::declared_fixed<Member>();
   static constexpr bool chains = false;
 

@@ -1,0 +1,155 @@
+// When objects die: strong, weak and unowned references, and the order of
+// deinit lines when an object releases what it holds.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "console/render.h"
+#include "homeroom.h"
+#include "lifetime.h"
+#include "stdout_capture.h"
+#include "strong.h"
+#include "unowned.h"
+#include "weak.h"
+
+namespace q09 {
+namespace {
+
+using testing::printed_by;
+
+TEST(StrongReferences, PersonDiesWithItsLastReference) {
+  auto first = std::make_shared<strong::Person>("勇太", 16);
+  auto second = first;
+  second->age += 1;
+  EXPECT_EQ(console::render(first), "勇太, 17");
+  EXPECT_EQ(printed_by([&] { first.reset(); }), "");
+  EXPECT_EQ(printed_by([&] { second.reset(); }), "勇太: deinit\n");
+}
+
+TEST(StrongReferences, StudentWithoutClubIsItsBareName) {
+  std::string text;
+  printed_by([&] { text = console::render(std::make_shared<strong::Student>("一美")); });
+  EXPECT_EQ(text, "一美");
+}
+
+TEST(StrongReferences, AdmittedPairIsNeverDestroyed) {
+  std::weak_ptr<strong::Club> observer;
+  const auto out = printed_by([&] {
+    auto club = std::make_shared<strong::Club>("昼寝同好会");
+    auto student = std::make_shared<strong::Student>("悠二");
+    club->admit(student);
+    EXPECT_EQ(console::render(student), "悠二, 昼寝同好会");
+    observer = club;
+    club.reset();
+    student.reset();
+  });
+  EXPECT_EQ(out, "");
+  ASSERT_FALSE(observer.expired()) << "the cycle must keep both objects alive";
+  // Break the cycle by hand so that the test itself leaks nothing.
+  const auto broken = printed_by([&] {
+    auto club = observer.lock();
+    club->members.front()->club.reset();
+  });
+  EXPECT_EQ(broken, "Club 昼寝同好会: deinit\n悠二: deinit\n");
+}
+
+TEST(WeakReferences, ReadsEmptyRightAfterTheObjectDies) {
+  auto student = std::make_shared<strong::Student>("一美");
+  std::weak_ptr<strong::Student> weak = student;
+  ASSERT_TRUE(weak.lock());
+  bool empty_in_destructor_line = false;
+  const auto out = printed_by([&] {
+    student.reset();
+    empty_in_destructor_line = weak.expired();
+  });
+  EXPECT_EQ(out, "一美: deinit\n");
+  EXPECT_TRUE(empty_in_destructor_line);
+  EXPECT_EQ(weak.lock(), nullptr);
+}
+
+TEST(WeakReferences, ObjectHeldOnlyWeaklyDiesAtOnce) {
+  std::weak_ptr<strong::Student> weak;
+  EXPECT_EQ(printed_by([&] { weak = std::make_shared<strong::Student>("ゆかり"); }), "ゆかり: deinit\n");
+  EXPECT_TRUE(weak.expired());
+}
+
+TEST(WeakBackReferences, ClubDiesBeforeItsMembersWhoDieInAdmissionOrder) {
+  const auto out = printed_by([] {
+    auto club = std::make_shared<weak::Club>("昼寝同好会");
+    for (const char* name : {"悠二", "一美", "ゆかり"}) {
+      club->admit(std::make_shared<weak::Student>(name));
+    }
+    club.reset();
+  });
+  EXPECT_EQ(out, "Club 昼寝同好会: deinit\n悠二: deinit\n一美: deinit\nゆかり: deinit\n");
+}
+
+TEST(WeakBackReferences, MemberForgetsItsClubOnceTheClubIsGone) {
+  auto student = std::make_shared<weak::Student>("悠二");
+  auto club = std::make_shared<weak::Club>("昼寝同好会");
+  club->admit(student);
+  EXPECT_EQ(console::render(student), "悠二, 昼寝同好会");
+  EXPECT_EQ(printed_by([&] { club.reset(); }), "Club 昼寝同好会: deinit\n");
+  EXPECT_EQ(console::render(student), "悠二");
+  EXPECT_EQ(printed_by([&] { student.reset(); }), "悠二: deinit\n");
+}
+
+TEST(WeakBackReferences, MemberHeldElsewhereOutlivesTheClub) {
+  auto kept = std::make_shared<weak::Student>("悠二");
+  const auto out = printed_by([&] {
+    auto club = std::make_shared<weak::Club>("昼寝同好会");
+    club->admit(kept);
+    club->admit(std::make_shared<weak::Student>("一美"));
+  });
+  EXPECT_EQ(out, "Club 昼寝同好会: deinit\n一美: deinit\n");
+  EXPECT_EQ(printed_by([&] { kept.reset(); }), "悠二: deinit\n");
+}
+
+TEST(UnownedBackReferences, HomeRoomLineComesBeforeItsStudentsInAdmissionOrder) {
+  std::string first;
+  const auto out = printed_by([&] {
+    auto room = std::make_shared<unowned::HomeRoom>("３年３組");
+    for (const char* name : {"赤沢", "榊原", "風見"}) {
+      room->admit(std::make_shared<unowned::Student>(name, room));
+    }
+    first = console::render(room->members[0]);
+    room.reset();
+  });
+  EXPECT_EQ(first, "赤沢, ３年３組");
+  EXPECT_EQ(out, "HomeRoom ３年３組: deinit\n赤沢: deinit\n榊原: deinit\n風見: deinit\n");
+}
+
+TEST(Unowned, NeitherKeepsItsObjectAliveNorExtendsItsLife) {
+  auto room = std::make_shared<unowned::HomeRoom>("３年３組");
+  Unowned<unowned::HomeRoom> home{room};
+  EXPECT_EQ(home->name, "３年３組");
+  EXPECT_EQ(room.use_count(), 1) << "an access must not leave a strong reference behind";
+  EXPECT_EQ(printed_by([&] { room.reset(); }), "HomeRoom ３年３組: deinit\n");
+}
+
+TEST(UnownedDeathTest, ReadingADeadObjectStopsTheProgram) {
+  auto room = std::make_shared<unowned::HomeRoom>("３年３組");
+  Unowned<unowned::HomeRoom> home{room};
+  printed_by([&] { room.reset(); });
+  EXPECT_DEATH(static_cast<void>(home->name), "unowned reference after its object was destroyed");
+}
+
+TEST(ReleaseInOrder, ReleasesFrontToBackAndEmptiesTheList) {
+  std::vector<std::shared_ptr<weak::Student>> list;
+  for (const char* name : {"a", "b", "c"}) {
+    list.push_back(std::make_shared<weak::Student>(name));
+  }
+  auto kept = list[1];
+  EXPECT_EQ(printed_by([&] { release_in_order(list); }), "a: deinit\nc: deinit\n");
+  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(printed_by([&] { kept.reset(); }), "b: deinit\n");
+}
+
+TEST(ForceDeathTest, ForcedUnwrapOfAnEmptyWeakReferenceStops) {
+  std::weak_ptr<weak::Student> nobody;
+  EXPECT_DEATH(static_cast<void>(force(nobody)), "unexpectedly found nil");
+}
+
+}  // namespace
+}  // namespace q09
