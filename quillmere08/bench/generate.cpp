@@ -9,12 +9,12 @@
 int main(int argc, char** argv) {
   const std::uint64_t size = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 100'000'000;
   static const char* const vocabulary[] = {
-      "the",    "quiet",  "harbour", "wakes",   "before", "sun",     "fishermen", "mend",   "their",
-      "nets",   "and",    "gulls",   "circle",  "boats",  "calling", "to",        "one",    "another",
-      "by",     "noon",   "market",  "is",      "full",   "of",      "voices",    "apples", "bread",
-      "salt",   "fish",   "warm",    "again",   "when",   "tide",    "turns",     "grows",  "lamps",
-      "along",  "quay",   "are",     "lit",     "a",      "in",      "with",      "over",   "light",
-      "stone",  "winter", "morning", "evening", "river",  "road",    "window",    "old",    "new"};
+      "the",   "quiet",  "harbour", "wakes",   "before", "sun",     "fishermen", "mend",   "their",
+      "nets",  "and",    "gulls",   "circle",  "boats",  "calling", "to",        "one",    "another",
+      "by",    "noon",   "market",  "is",      "full",   "of",      "voices",    "apples", "bread",
+      "salt",  "fish",   "warm",    "again",   "when",   "tide",    "turns",     "grows",  "lamps",
+      "along", "quay",   "are",     "lit",     "a",      "in",      "with",      "over",   "light",
+      "stone", "winter", "morning", "evening", "river",  "road",    "window",    "old",    "new"};
   constexpr std::uint64_t count = sizeof vocabulary / sizeof vocabulary[0];
   std::uint64_t state = 20261208;
   const auto next = [&] {
