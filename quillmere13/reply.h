@@ -8,7 +8,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -34,11 +33,6 @@ class Reply {
       using std::remove_cvref_t<Handlers>::operator()...;
     };
     return std::visit(Overloads{std::forward<Handlers>(handlers)...}, value_);
-  }
-
-  std::string_view case_name() const {
-    static constexpr std::string_view names[] = {"attendWith", "attend", "notAttend"};
-    return names[value_.index()];
   }
 
  private:

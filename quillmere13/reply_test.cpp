@@ -23,11 +23,5 @@ TEST(ReplyTest, EachCaseContributesItsNames) {
   EXPECT_TRUE(attendees("夢子", Reply::notAttend()).empty());
 }
 
-TEST(ReplyTest, CaseNames) {
-  EXPECT_EQ(Reply::attendWith("x").case_name(), "attendWith");
-  EXPECT_EQ(Reply::attend().case_name(), "attend");
-  EXPECT_EQ(Reply::notAttend().case_name(), "notAttend");
-}
-
 }  // namespace
 }  // namespace q13
