@@ -94,9 +94,7 @@ struct is_shared<std::shared_ptr<T>> : std::true_type {
 template <class T>
 struct is_weak : std::false_type {};
 template <class T>
-struct is_weak<std::weak_ptr<T>> : std::true_type {
-  using object = T;
-};
+struct is_weak<std::weak_ptr<T>> : std::true_type {};
 
 // A weak property reads as an optional strong reference, anything else as itself.
 template <class T>
@@ -210,16 +208,20 @@ struct Field {
     }
   }
 
+  // The object a write goes into: through the reference when there is one,
+  // so that a reference root may itself be const.
+  template <class In>
+  static auto& target(In& in) {
+    if constexpr (detail::is_shared<std::remove_cv_t<In>>::value) {
+      return *in;
+    } else {
+      return in;
+    }
+  }
+
   template <class In, class Next>
   void modify(In&& in, Next&& next) const {
-    auto& owner = [&]() -> auto& {
-      if constexpr (detail::is_shared<std::remove_cvref_t<In>>::value) {
-        return *in;  // through the reference: the root itself may be const
-      } else {
-        return in;
-      }
-    }
-    ();
+    auto& owner = target(in);
     if constexpr (detail::is_weak<Stored>::value) {
       Read place = get(in);
       next(place);

@@ -146,6 +146,14 @@ TEST(ReleaseInOrder, ReleasesFrontToBackAndEmptiesTheList) {
   EXPECT_EQ(printed_by([&] { kept.reset(); }), "b: deinit\n");
 }
 
+TEST(TypeNames, SameNamedClassesOfEachSectionGroupPrintTheirBareName) {
+  EXPECT_EQ(console::type_name<strong::Student>(), "Student");
+  EXPECT_EQ(console::type_name<weak::Student>(), "Student");
+  EXPECT_EQ(console::type_name<unowned::Student>(), "Student");
+  EXPECT_EQ(console::type_name<std::shared_ptr<weak::Club>>(), "Club");
+  EXPECT_EQ(console::type_name<strong::Person>(), "Person");
+}
+
 TEST(ForceDeathTest, ForcedUnwrapOfAnEmptyWeakReferenceStops) {
   std::weak_ptr<weak::Student> nobody;
   EXPECT_DEATH(static_cast<void>(force(nobody)), "unexpectedly found nil");
