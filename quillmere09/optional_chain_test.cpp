@@ -112,8 +112,8 @@ TEST(OptionalChain, NullStrongReferenceCountsAsEmpty) {
 TEST(ClubModel, IsOfficialNeedsFiveMembersAndALiveTeacher) {
   auto club = std::make_shared<Club>("隣人部");
   std::vector<std::shared_ptr<Student>> students;
-  for (int i = 0; i < 5; ++i) {
-    students.push_back(std::make_shared<Student>("s" + std::to_string(i)));
+  for (const char* name : {"井上", "星奈", "夜空", "理科", "幸村"}) {
+    students.push_back(std::make_shared<Student>(name));
   }
   auto teacher = std::make_shared<Teacher>("高山");
   club->teacher = teacher;
