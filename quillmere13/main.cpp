@@ -429,10 +429,11 @@ int section30() {
     }
     const auto first = reader->getWord();
     if (!first) return read_failed(*reader) ? EXIT_FAILURE : EXIT_SUCCESS;
-    std::vector<std::string> words{lowercased(*first)};
-    for (const std::string& word : *reader) words.push_back(lowercased(word));
+    WordList words;
+    words.push_back(lowercased(*first));
+    while (auto word = reader->getWord()) words.push_back(lowercased(std::move(*word)));
     if (read_failed(*reader)) return EXIT_FAILURE;
-    [[maybe_unused]] const auto ranking = by_count(tally(words));
+    [[maybe_unused]] const auto ranking = by_count(words.tally());
   }
   const auto reader = WordReader::open(word_file);
   if (!reader) {
@@ -440,7 +441,7 @@ int section30() {
     return EXIT_SUCCESS;
   }
   WordCounts counts;
-  for (const std::string& word : *reader) ++counts[lowercased(word)];
+  while (auto word = reader->getWord()) ++counts[lowercased(std::move(*word))];
   if (read_failed(*reader)) return EXIT_FAILURE;
   [[maybe_unused]] const auto ranking = by_count(counts);
   return EXIT_SUCCESS;

@@ -1,5 +1,6 @@
 #include "quillmere13/word_reader.h"
 
+#include <array>
 #include <cctype>
 #include <cerrno>
 
@@ -7,9 +8,16 @@ namespace q13 {
 
 namespace {
 
-// The "C" locale's alphabetic class; the program never changes the locale.
+// The "C" locale's alphabetic class (the program never changes the locale), asked once per byte value
+// rather than once per byte read.
+const std::array<bool, 256> alphabetic = [] {
+  std::array<bool, 256> table{};
+  for (int byte = 0; byte < 256; ++byte) table[static_cast<std::size_t>(byte)] = std::isalpha(byte) != 0;
+  return table;
+}();
+
 bool is_word_byte(int byte) {
-  return std::isalpha(byte) != 0;
+  return byte != EOF && alphabetic[static_cast<unsigned char>(byte)];
 }
 
 }  // namespace
