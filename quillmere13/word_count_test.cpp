@@ -81,7 +81,7 @@ TEST(ByCountTest, LargerCountsFirstTiesInIterationOrder) {
   for (std::int64_t count = 0; count < 3; ++count) {
     std::vector<std::string> expected;
     for (const auto& [word, n] : counts) {
-      if (n == count) expected.push_back(word);
+      if (n == count) expected.emplace_back(word);
     }
     std::vector<std::string> actual;
     for (const auto& [word, n] : ranking) {

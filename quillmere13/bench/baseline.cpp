@@ -24,9 +24,11 @@ bool next_word(std::FILE* file, std::string& word) {
   return !word.empty();
 }
 
-std::vector<std::pair<std::string, std::int64_t>> ranked(const std::unordered_map<std::string, std::int64_t>& counts) {
+std::vector<std::pair<std::string, std::int64_t>> ranked(
+    const std::unordered_map<std::string, std::int64_t>& counts) {
   std::vector<std::pair<std::string, std::int64_t>> pairs(counts.begin(), counts.end());
-  std::stable_sort(pairs.begin(), pairs.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  std::stable_sort(pairs.begin(), pairs.end(),
+                   [](const auto& a, const auto& b) { return a.second > b.second; });
   return pairs;
 }
 

@@ -19,20 +19,22 @@ std::uint64_t next() {  // splitmix64
   return z ^ (z >> 31);
 }
 
-std::uint64_t below(std::uint64_t n) { return next() % n; }
+std::uint64_t below(std::uint64_t n) {
+  return next() % n;
+}
 
 const std::vector<std::string> common{
-    "the",   "of",    "and",     "to",     "a",      "in",     "is",      "it",     "that",   "was",
-    "he",    "for",   "on",      "are",    "with",   "as",     "his",     "they",   "be",     "at",
-    "one",   "have",  "this",    "from",   "or",     "had",    "by",      "word",   "but",    "what",
-    "some",  "we",    "can",     "out",    "other",  "were",   "all",     "there",  "when",   "up",
-    "use",   "your",  "how",     "said",   "an",     "each",   "she",     "which",  "do",     "their",
-    "time",  "if",    "will",    "way",    "about",  "many",   "then",    "them",   "write",  "would",
-    "like",  "so",    "these",   "her",    "long",   "make",   "thing",   "see",    "him",    "two",
-    "harbour", "tide", "market", "fishermen", "bread", "lamps", "quay", "gulls", "voices", "morning"};
+    "the",     "of",   "and",    "to",        "a",     "in",    "is",    "it",    "that",   "was",
+    "he",      "for",  "on",     "are",       "with",  "as",    "his",   "they",  "be",     "at",
+    "one",     "have", "this",   "from",      "or",    "had",   "by",    "word",  "but",    "what",
+    "some",    "we",   "can",    "out",       "other", "were",  "all",   "there", "when",   "up",
+    "use",     "your", "how",    "said",      "an",    "each",  "she",   "which", "do",     "their",
+    "time",    "if",   "will",   "way",       "about", "many",  "then",  "them",  "write",  "would",
+    "like",    "so",   "these",  "her",       "long",  "make",  "thing", "see",   "him",    "two",
+    "harbour", "tide", "market", "fishermen", "bread", "lamps", "quay",  "gulls", "voices", "morning"};
 
-const char* const syllables[] = {"ka", "ri", "mo", "len", "dra", "th", "ou", "sel", "vin", "qua",
-                                 "ber", "ston", "ish", "ly", "ment", "ac", "pre", "con", "ing", "ed"};
+const char* const syllables[] = {"ka",  "ri",   "mo",  "len", "dra",  "th", "ou",  "sel", "vin", "qua",
+                                 "ber", "ston", "ish", "ly",  "ment", "ac", "pre", "con", "ing", "ed"};
 
 // A made-up word from a number, so that the vocabulary has a long tail of distinct words.
 std::string made_up(std::uint64_t n) {
