@@ -56,7 +56,7 @@ class ZipView : public std::ranges::view_interface<ZipView<A, B>> {
     using difference_type = std::ptrdiff_t;
 
     Iterator() = default;
-    Iterator(ZipView& parent)
+    explicit Iterator(ZipView& parent)
         : a_(std::ranges::begin(parent.a_)),
           b_(std::ranges::begin(parent.b_)),
           a_end_(std::ranges::end(parent.a_)),
