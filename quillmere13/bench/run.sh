@@ -42,5 +42,5 @@ printf 'input        %s bytes, best of %s runs\n' "$size" "$runs"
 printf '             wall time   peak memory\n'
 printf 'Quillmere13  %7.2f s   %8d KB\n' "$program_time" "$program_memory"
 printf 'baseline     %7.2f s   %8d KB\n' "$baseline_time" "$baseline_memory"
-printf 'ratio        %7s     %8s     (targets <= 0.6)\n' "$time_ratio" "$memory_ratio"
+printf 'ratio        %7.2f     %8.2f     (targets <= 0.6)\n' "$time_ratio" "$memory_ratio"
 [ "$(echo "$time_ratio <= 0.6 && $memory_ratio <= 0.6" | bc)" = 1 ]
