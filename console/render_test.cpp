@@ -163,6 +163,12 @@ TEST_F(RenderTest, TypeNames) {
   EXPECT_EQ(render(console::type_of(std::vector<Clock>{})), "Array<Clock>");
   struct Local {};
   EXPECT_EQ(console::type_name<Local>(), "Local");
+  struct Arrows : Vector<Int> {};  // a plain class is not named by its base template
+  EXPECT_EQ(console::type_name<Arrows>(), "Arrows");
+  struct PlainMetatype {
+    using instance_type = Plain;
+  };
+  EXPECT_EQ(console::type_name<PlainMetatype>(), "Plain.Type");
 }
 
 TEST_F(RenderTest, Ranges) {

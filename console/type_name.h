@@ -3,8 +3,9 @@
 // console::type_name<T>() spells a type the way the programs print types: the standard vocabulary by its
 // general names ("Int", "String", "Array<Optional<Int>>", "Dictionary<String, Int>", "()"), and the
 // program's own types by their bare names. The bare name of a non-template class or enumeration comes from
-// the compiler, with namespaces and enclosing scopes stripped, so q09::weak::Student is "Student". A class
-// template declares its name once, built from its arguments:
+// the compiler, with namespaces and enclosing scopes stripped, so q09::weak::Student is "Student" (a class
+// derived from a template is named this way too). A class template declares its name once, built from its
+// arguments:
 //
 //   template <class T> struct Vector {
 //     static std::string type_name() { return "Vector<" + console::type_name<T>() + ">"; }
@@ -105,14 +106,21 @@ struct TypeName {
       std::string name = std::is_signed_v<T> ? "Int" : "UInt";
       if constexpr (bits != 64) name += std::to_string(bits);
       return name;
-    } else if constexpr (requires { T::type_name(); }) {
-      return std::string(T::type_name());
+    } else if constexpr (requires { typename T::instance_type; }) {
+      // A class's metatype, the type of a class object: "A.Type".
+      return type_name<typename T::instance_type>() + ".Type";
     } else {
       static_assert(std::is_class_v<T> || std::is_enum_v<T>, "this type has no printable name");
       constexpr std::string_view name = bare_name(compiler_name<T>());
-      static_assert(name.find('<') == std::string_view::npos,
-                    "a class template declares its name with static std::string type_name()");
-      return std::string(name);
+      if constexpr (name.find('<') == std::string_view::npos) {
+        // A plain class is named by the compiler, even when a base class template declares type_name().
+        return std::string(name);
+      } else {
+        static_assert(
+            requires { T::type_name(); },
+            "a class template declares its name with static std::string type_name()");
+        return std::string(T::type_name());
+      }
     }
   }
 };

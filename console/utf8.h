@@ -11,6 +11,7 @@
 
 #include <compare>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -48,3 +49,9 @@ std::u16string to_utf16(std::string_view text);
 std::string from_utf16(std::u16string_view units);
 
 }  // namespace console
+
+// Characters go into hash sets and dictionaries like any other value.
+template <>
+struct std::hash<console::Character> {
+  std::size_t operator()(console::Character c) const noexcept { return std::hash<char32_t>{}(c.value); }
+};

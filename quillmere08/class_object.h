@@ -47,7 +47,7 @@ class ClassObject {
 template <class T, class Base>
 class MetatypeOf : public Base {
  public:
-  static std::string type_name() { return console::type_name<T>() + ".Type"; }
+  using instance_type = T;  // prints as "T.Type"
   std::string name() const override { return console::type_name<T>(); }
 };
 

@@ -72,9 +72,6 @@ class ViewPoint : public GPSPoint<double> {
   ViewPoint(std::string name, double latitude, double longitude)
       : GPSPoint<double>(latitude, longitude), name(std::move(name)) {}
 
-  // Without this the name declared by the GPSPoint<double> base would be inherited.
-  static std::string type_name() { return "ViewPoint"; }
-
   std::string description() const override { return "ViewPoint: " + name + ", " + toString(); }
 
   const std::string name;

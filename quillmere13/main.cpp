@@ -20,7 +20,6 @@
 #include <vector>
 
 #include "console/render.h"
-#include "quillmere13/character_hash.h"
 #include "quillmere13/classes.h"
 #include "quillmere13/generics.h"
 #include "quillmere13/pick_forever.h"

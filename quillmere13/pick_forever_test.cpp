@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "console/render.h"
-#include "quillmere13/character_hash.h"
 
 namespace q13 {
 namespace {
