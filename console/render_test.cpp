@@ -52,6 +52,9 @@ std::string_view case_name(Suit s) {
 }
 
 class Plain {};
+struct PlainMetatype {
+  using instance_type = Plain;
+};
 class Named {
  public:
   std::string description() const { return "勇太, 16"; }
@@ -165,9 +168,6 @@ TEST_F(RenderTest, TypeNames) {
   EXPECT_EQ(console::type_name<Local>(), "Local");
   struct Arrows : Vector<Int> {};  // a plain class is not named by its base template
   EXPECT_EQ(console::type_name<Arrows>(), "Arrows");
-  struct PlainMetatype {
-    using instance_type = Plain;
-  };
   EXPECT_EQ(console::type_name<PlainMetatype>(), "Plain.Type");
 }
 
