@@ -213,12 +213,12 @@ void append_text(std::string& out, std::string_view text, Mode mode);
 void append_float(std::string& out, double value);
 void append_float(std::string& out, float value);
 
+// An object behind a reference is a class instance: its description, or its qualified class name (even
+// when it declares fields for other uses, such as typed paths).
 template <class T>
-void render_object(std::string& out, const T& object, Mode mode) {
+void render_object(std::string& out, const T& object) {
   if constexpr (Described<T>) {
     out += object.description();
-  } else if constexpr (Record<T>) {
-    render_to(out, object, mode);
   } else {
     // A class instance without a description: its qualified name, in both forms.
     out += module_name();
@@ -354,7 +354,7 @@ void render_to(std::string& out, const T& value, Mode mode) {
     }
   } else if constexpr (is_shared_ptr<T>::value) {
     if (value) {
-      render_object(out, *value, mode);
+      render_object(out, *value);
     } else {
       out += "nil";
     }

@@ -138,6 +138,7 @@ TEST_F(RenderTest, ObjectsBehindReferences) {
   EXPECT_EQ(render(std::make_shared<Named>()), "勇太, 16");
   EXPECT_EQ(render(std::optional{std::make_shared<Named>()}), "Optional(勇太, 16)");
   EXPECT_EQ(render(std::make_shared<Plain>()), "Demo.Plain");
+  EXPECT_EQ(render(std::make_shared<Point>()), "Demo.Point");  // a class instance, even with fields
   EXPECT_EQ(render(std::shared_ptr<Plain>{}), "nil");
   std::weak_ptr<Named> weak;
   {

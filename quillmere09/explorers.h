@@ -40,6 +40,9 @@ struct Explorer {
 
 class Party {
  public:
+  // A class: shared by reference, never copied.
+  Party(const Party&) = delete;
+  Party& operator=(const Party&) = delete;
   explicit Party(std::string name);
 
   const std::string name;

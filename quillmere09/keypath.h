@@ -183,9 +183,18 @@ struct Field {
   using out = Read;
 
   template <class In>
-  static constexpr Effect effect = fixed                          ? Effect::read_only
-                                   : detail::is_shared<In>::value ? Effect::reference_writable
-                                                                  : Effect::none;
+  static consteval Effect effect_on() {
+    // A class (a reference type, which this program makes non-copyable) is reached only through a
+    // std::shared_ptr; through a plain value its property would pass for a record field.
+    static_assert(detail::is_shared<In>::value || std::is_copy_constructible_v<Owner>,
+                  "a class's property is reached through a std::shared_ptr");
+    return fixed                          ? Effect::read_only
+           : detail::is_shared<In>::value ? Effect::reference_writable
+                                          : Effect::none;
+  }
+
+  template <class In>
+  static constexpr Effect effect = effect_on<In>();
 
   template <class In>
   static const Owner& object(const In& in) {

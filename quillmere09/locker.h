@@ -34,6 +34,9 @@ struct HighScore {
 
 class Locker {
  public:
+  // A class: shared by reference, never copied.
+  Locker(const Locker&) = delete;
+  Locker& operator=(const Locker&) = delete;
   explicit Locker(Person owner);
 
   Person user() const;  // the owner, read only

@@ -107,11 +107,13 @@ auto proceed(Value&& value, Steps&&... steps) {
     }
     return proceed(pinned, std::forward<Steps>(steps)...);
   } else {
-    using Result = decltype(proceed_present(*std::forward<Value>(value), std::forward<Steps>(steps)...));
+    // The wrapped value may itself be optional-like (a reference that is null, say): it goes through the
+    // same checks before any step runs on it.
+    using Result = decltype(proceed(*std::forward<Value>(value), std::forward<Steps>(steps)...));
     if (!value) {
       return Result{};
     }
-    return proceed_present(*std::forward<Value>(value), std::forward<Steps>(steps)...);
+    return proceed(*std::forward<Value>(value), std::forward<Steps>(steps)...);
   }
 }
 

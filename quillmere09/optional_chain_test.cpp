@@ -107,6 +107,13 @@ TEST(OptionalChain, DictionaryEntryIsAnOptionalStep) {
 TEST(OptionalChain, NullStrongReferenceCountsAsEmpty) {
   std::shared_ptr<Student> nobody;
   EXPECT_FALSE(chain(nobody, &Student::name));
+  // Also when the null reference arrives wrapped, from a dictionary entry or an optional property.
+  std::map<std::string, std::shared_ptr<Student>> vacant{{"会長", nullptr}};
+  EXPECT_FALSE(chain(vacant, entry(std::string("会長")), &Student::name));
+  EXPECT_FALSE(chain(std::optional<std::shared_ptr<Student>>(nullptr), &Student::name));
+  static_assert(std::is_same_v<decltype(chain(std::optional<std::optional<std::int64_t>>(),
+                                              [](std::int64_t n) { return n; })),
+                               std::optional<std::int64_t>>);
 }
 
 TEST(ClubModel, IsOfficialNeedsFiveMembersAndALiveTeacher) {
