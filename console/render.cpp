@@ -218,12 +218,12 @@ double FormatArgument::floating() const {
 namespace {
 
 template <class... Args>
-void append_printf(std::string& out, const std::string& spec, Args... args) {
-  const int length = std::snprintf(nullptr, 0, spec.c_str(), args...);
-  if (length < 0) format_misuse("format: bad conversion " + spec);
+void append_printf(std::string& out, const std::string& directive, Args... args) {
+  const int length = std::snprintf(nullptr, 0, directive.c_str(), args...);
+  if (length < 0) format_misuse("format: bad conversion " + directive);
   const auto start = out.size();
   out.resize(start + static_cast<std::size_t>(length) + 1);
-  std::snprintf(out.data() + start, static_cast<std::size_t>(length) + 1, spec.c_str(), args...);
+  std::snprintf(out.data() + start, static_cast<std::size_t>(length) + 1, directive.c_str(), args...);
   out.resize(start + static_cast<std::size_t>(length));
 }
 
@@ -247,19 +247,19 @@ std::string format_list(std::string_view format, const std::vector<FormatArgumen
       continue;
     }
     // Flags, width and precision are kept; length modifiers are replaced by the argument's own.
-    std::string spec = "%";
+    std::string directive = "%";
     std::size_t j = i + 1;
-    while (j < format.size() && std::strchr("-+ #0", format[j]) != nullptr) spec += format[j++];
+    while (j < format.size() && std::strchr("-+ #0", format[j]) != nullptr) directive += format[j++];
     const auto copy_number = [&] {
       if (j < format.size() && format[j] == '*') {
-        spec += std::to_string(take().integer());
+        directive += std::to_string(take().integer());
         ++j;
       }
-      while (j < format.size() && format[j] >= '0' && format[j] <= '9') spec += format[j++];
+      while (j < format.size() && format[j] >= '0' && format[j] <= '9') directive += format[j++];
     };
     copy_number();
     if (j < format.size() && format[j] == '.') {
-      spec += format[j++];
+      directive += format[j++];
       copy_number();
     }
     while (j < format.size() && std::strchr("hljztLq", format[j]) != nullptr) ++j;
@@ -268,18 +268,18 @@ std::string format_list(std::string_view format, const std::vector<FormatArgumen
     switch (conversion) {
       case 'd':
       case 'i':
-        append_printf(out, spec + "ll" + conversion, take().integer());
+        append_printf(out, directive + "ll" + conversion, take().integer());
         break;
       case 'u':
       case 'o':
       case 'x':
       case 'X':
-        append_printf(out, spec + "ll" + conversion, take().unsigned_integer());
+        append_printf(out, directive + "ll" + conversion, take().unsigned_integer());
         break;
       case 'c': {
         std::string scalar;
         append_utf8(scalar, static_cast<char32_t>(take().integer()));
-        append_printf(out, spec + 's', scalar.c_str());
+        append_printf(out, directive + 's', scalar.c_str());
         break;
       }
       case 'f':
@@ -290,12 +290,12 @@ std::string format_list(std::string_view format, const std::vector<FormatArgumen
       case 'G':
       case 'a':
       case 'A':
-        append_printf(out, spec + conversion, take().floating());
+        append_printf(out, directive + conversion, take().floating());
         break;
       case 's': {
         const FormatArgument& argument = take();
         if (argument.kind() != FormatArgument::Kind::text) format_misuse("format: %s needs a text");
-        append_printf(out, spec + 's', argument.text().c_str());
+        append_printf(out, directive + 's', argument.text().c_str());
         break;
       }
       default:

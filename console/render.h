@@ -33,6 +33,7 @@
 #include <utility>
 #include <vector>
 
+#include "console/traits.h"
 #include "console/type_name.h"
 #include "console/utf8.h"
 
@@ -173,21 +174,6 @@ struct is_specialization_of_tuple<std::pair<A, B>> : std::true_type {};
 
 template <class T>
 concept TupleLike = is_specialization_of_tuple<T>::value;
-
-template <class T>
-struct is_optional : std::false_type {};
-template <class T>
-struct is_optional<std::optional<T>> : std::true_type {};
-
-template <class T>
-struct is_shared_ptr : std::false_type {};
-template <class T>
-struct is_shared_ptr<std::shared_ptr<T>> : std::true_type {};
-
-template <class T>
-struct is_weak_ptr : std::false_type {};
-template <class T>
-struct is_weak_ptr<std::weak_ptr<T>> : std::true_type {};
 
 template <class T>
 struct is_labeled : std::false_type {};

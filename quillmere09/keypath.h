@@ -75,27 +75,6 @@ constexpr Kind after(Kind kind, Effect effect) {
 
 namespace detail {
 
-template <class T>
-struct is_optional : std::false_type {
-  using wrapped = void;
-};
-template <class T>
-struct is_optional<std::optional<T>> : std::true_type {
-  using wrapped = T;
-};
-
-template <class T>
-struct is_shared : std::false_type {};
-template <class T>
-struct is_shared<std::shared_ptr<T>> : std::true_type {
-  using object = T;
-};
-
-template <class T>
-struct is_weak : std::false_type {};
-template <class T>
-struct is_weak<std::weak_ptr<T>> : std::true_type {};
-
 // A weak property reads as an optional strong reference, anything else as itself.
 template <class T>
 struct read_as {
@@ -150,7 +129,7 @@ template <class Slot, class Value>
 void store(Slot& slot, const Value& value) {
   if constexpr (std::is_assignable_v<Slot&, const Value&>) {
     slot = value;
-  } else if constexpr (is_optional<Value>::value) {
+  } else if constexpr (console::is_optional<Value>::value) {
     if (value) {
       slot = *value;
     }
@@ -186,11 +165,11 @@ struct Field {
   static consteval Effect effect_on() {
     // A class (a reference type, which this program makes non-copyable) is reached only through a
     // std::shared_ptr; through a plain value its property would pass for a record field.
-    static_assert(detail::is_shared<In>::value || std::is_copy_constructible_v<Owner>,
+    static_assert(console::is_shared_ptr<In>::value || std::is_copy_constructible_v<Owner>,
                   "a class's property is reached through a std::shared_ptr");
-    return fixed                          ? Effect::read_only
-           : detail::is_shared<In>::value ? Effect::reference_writable
-                                          : Effect::none;
+    return fixed                               ? Effect::read_only
+           : console::is_shared_ptr<In>::value ? Effect::reference_writable
+                                               : Effect::none;
   }
 
   template <class In>
@@ -198,8 +177,8 @@ struct Field {
 
   template <class In>
   static const Owner& object(const In& in) {
-    if constexpr (detail::is_shared<In>::value) {
-      static_assert(std::is_same_v<typename detail::is_shared<In>::object, Owner>);
+    if constexpr (console::is_shared_ptr<In>::value) {
+      static_assert(std::is_same_v<typename console::is_shared_ptr<In>::object, Owner>);
       return *in;
     } else {
       static_assert(std::is_same_v<In, Owner>);
@@ -209,7 +188,7 @@ struct Field {
 
   template <class In>
   decltype(auto) get(const In& in) const {
-    if constexpr (detail::is_weak<Stored>::value) {
+    if constexpr (console::is_weak_ptr<Stored>::value) {
       auto target = (object(in).*Member).lock();
       return target ? Read{std::move(target)} : Read{};
     } else {
@@ -221,7 +200,7 @@ struct Field {
   // so that a reference root may itself be const.
   template <class In>
   static auto& target(In& in) {
-    if constexpr (detail::is_shared<std::remove_cv_t<In>>::value) {
+    if constexpr (console::is_shared_ptr<std::remove_cv_t<In>>::value) {
       return *in;
     } else {
       return in;
@@ -231,7 +210,7 @@ struct Field {
   template <class In, class Next>
   void modify(In&& in, Next&& next) const {
     auto& owner = target(in);
-    if constexpr (detail::is_weak<Stored>::value) {
+    if constexpr (console::is_weak_ptr<Stored>::value) {
       Read place = get(in);
       next(place);
       owner.*Member = place ? *place : nullptr;
@@ -253,7 +232,7 @@ struct Computed {
 
   template <class In>
   auto get(const In& in) const {
-    if constexpr (detail::is_shared<In>::value) {
+    if constexpr (console::is_shared_ptr<In>::value) {
       return std::invoke(Getter, *in);
     } else {
       return std::invoke(Getter, in);
@@ -366,7 +345,7 @@ struct Chained {
   static constexpr bool chains = true;
 
   template <class In>
-  using out = typename detail::is_optional<In>::wrapped;  // void: not an optional
+  using out = typename console::is_optional<In>::wrapped;  // void: not an optional
 
   template <class In>
   static constexpr Effect effect = Effect::read_only;
@@ -412,7 +391,7 @@ template <class Root, class... Components>
 struct Route {
   using walk = Walk<Root, Kind::writable, false, Components...>;
   static constexpr Kind kind = walk::kind;
-  using Value = std::conditional_t<walk::chains && !detail::is_optional<typename walk::last>::value,
+  using Value = std::conditional_t<walk::chains && !console::is_optional<typename walk::last>::value,
                                    std::optional<typename walk::last>, typename walk::last>;
 };
 

@@ -41,23 +41,13 @@ struct optional_like<std::weak_ptr<T>> : std::true_type {};
 template <class T>
 struct optional_like<std::shared_ptr<T>> : std::true_type {};
 
-template <class T>
-struct is_shared : std::false_type {};
-template <class T>
-struct is_shared<std::shared_ptr<T>> : std::true_type {};
-
-template <class T>
-struct is_weak : std::false_type {};
-template <class T>
-struct is_weak<std::weak_ptr<T>> : std::true_type {};
-
 // Runs one step on a present value; an object behind a shared_ptr is passed by
 // reference. A step without a result yields console::Void so that the chain can
 // continue (or end) uniformly.
 template <class Value, class Step>
 decltype(auto) run_step(Value&& value, Step&& step) {
   auto invoke = [&]() -> decltype(auto) {
-    if constexpr (is_shared<std::remove_cvref_t<Value>>::value) {
+    if constexpr (console::is_shared_ptr<std::remove_cvref_t<Value>>::value) {
       return std::invoke(std::forward<Step>(step), *value);
     } else {
       return std::invoke(std::forward<Step>(step), std::forward<Value>(value));
@@ -92,13 +82,13 @@ auto proceed(Value&& value, Steps&&... steps) {
   using V = std::remove_cvref_t<Value>;
   if constexpr (!optional_like<V>::value) {
     return proceed_present(std::forward<Value>(value), std::forward<Steps>(steps)...);
-  } else if constexpr (is_shared<V>::value) {
+  } else if constexpr (console::is_shared_ptr<V>::value) {
     using Result = decltype(proceed_present(std::forward<Value>(value), std::forward<Steps>(steps)...));
     if (!value) {
       return Result{};
     }
     return proceed_present(std::forward<Value>(value), std::forward<Steps>(steps)...);
-  } else if constexpr (is_weak<V>::value) {
+  } else if constexpr (console::is_weak_ptr<V>::value) {
     // A weak reference: pinned by a strong one for the rest of the chain.
     auto pinned = value.lock();
     using Result = decltype(proceed(pinned, std::forward<Steps>(steps)...));
