@@ -22,8 +22,8 @@
 // Floats print the shortest digits that read back as the same value of the same width (std::to_chars), as
 // a plain decimal with at least one fraction digit ("5.0", "0.138") while 0.0001 <= |x| <= 2^54 for double
 // and 0.0001 <= |x| <= 2^24 for float, and in exponent form otherwise ("1e-05", "1.8014398509481988e+16").
-// 2^24 is where consecutive floats stop being whole numbers one apart, as 2^54 is near that point for
-// doubles. Infinities and NaN print as "inf", "-inf" and "nan".
+// The float limit is chosen where floats stop holding every whole number, so a float printed as a plain
+// decimal never shows digits it cannot tell apart. Infinities and NaN print as "inf", "-inf" and "nan".
 #pragma once
 
 #include <concepts>
