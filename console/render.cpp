@@ -27,9 +27,7 @@ void report_stdout_failure_at_exit() {
   if (std::fflush(stdout) != 0 && stdout_error == 0) stdout_error = errno;
   if (stdout_error == 0 && std::ferror(stdout)) stdout_error = EIO;
   if (stdout_error != 0) {
-    std::fprintf(stderr, "%s: error writing to standard output: %s\n", program_name().c_str(),
-                 std::strerror(stdout_error));
-    std::fflush(stderr);
+    report_error("error writing to standard output", stdout_error);
     // The status the program asked for would report success; a failed write must not.
     _exit(1);
   }
@@ -48,6 +46,12 @@ void start_program(std::string_view name) {
 
 std::string_view module_name() {
   return program_name();
+}
+
+void report_error(std::string_view what, int error) {
+  std::fprintf(stderr, "%s: %.*s: %s\n", program_name().c_str(), static_cast<int>(what.size()), what.data(),
+               std::strerror(error));
+  std::fflush(stderr);
 }
 
 namespace detail {

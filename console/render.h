@@ -55,6 +55,10 @@ void start_program(std::string_view name);
 // The module name that qualifies records, enumeration cases and classes (rules for the debug form).
 std::string_view module_name();
 
+// Reports a failure that stdout must not show: one line on stderr, "<program>: <what>: <error text>",
+// where error is an errno value. Used for the read errors of the word files and for a failed stdout.
+void report_error(std::string_view what, int error);
+
 // ---- Records -------------------------------------------------------------------------------------------
 
 // One stored field of a record: its name, its member pointer, and whether it is fixed at construction.

@@ -4,9 +4,7 @@
 #include <any>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
@@ -319,8 +317,7 @@ int section20() {
   reader.reset();
   if (error) {
     // Not the end of the words: the file could not be read. The output above stands; the status says so.
-    std::fprintf(stderr, "%s: %s: read error: %s\n", std::string(console::module_name()).c_str(),
-                 path.c_str(), std::strerror(*error));
+    console::report_error(path + ": read error", *error);
     return EXIT_FAILURE;
   }
   return EXIT_SUCCESS;

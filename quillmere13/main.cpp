@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <iterator>
 #include <memory>
@@ -423,8 +422,7 @@ constexpr const char* word_file = "Quillmere01.Start.cpp";
 // A reader that stopped on a read error rather than at the end: one line on stderr, and a failure status.
 bool read_failed(const WordReader& reader) {
   if (reader.readError() == 0) return false;
-  std::fprintf(stderr, "%s: %s: read error: %s\n", std::string(console::module_name()).c_str(), word_file,
-               std::strerror(reader.readError()));
+  console::report_error(console::cat(word_file, ": read error"), reader.readError());
   return true;
 }
 
