@@ -14,7 +14,7 @@ work="$build/work"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_TESTS=OFF >/dev/null
 cmake --build "$build" --target Quillmere13 >/dev/null
 mkdir -p "$work"
-g++ -std=c++23 -O2 -o "$build/generate" "$here/generate.cpp"
+g++ -std=c++23 -O2 -o "$build/generate" "$root/bench/generate_text.cpp"
 g++ -std=c++23 -O2 -o "$build/baseline" "$here/baseline.cpp"
 "$build/generate" "$size" >"$work/Quillmere01.Start.cpp"
 
