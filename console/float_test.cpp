@@ -41,6 +41,14 @@ TEST(Float, ThirtyTwoBitValuesUseTheirOwnShortestDigits) {
   EXPECT_EQ(render(16777218.0f), "1.6777218e+07");
 }
 
+// The bounds are exact: the float nearest 0.0001 is 9.99999974737875e-05, below the bound.
+TEST(Float, BoundsAreComparedExactlyForFloats) {
+  EXPECT_EQ(render(0.0001f), "1e-04");
+  EXPECT_EQ(render(std::nextafter(0.0001f, 1.0f)), "0.000100000005");
+  EXPECT_EQ(render(-0.0001f), "-1e-04");
+  EXPECT_EQ(render(0.0001), "0.0001");
+}
+
 TEST(Float, NonFiniteValues) {
   EXPECT_EQ(render(INFINITY), "inf");
   EXPECT_EQ(render(-HUGE_VAL), "-inf");

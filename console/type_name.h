@@ -36,12 +36,6 @@ namespace console {
 
 template <class T>
 struct Type;
-template <class T>
-struct Range;
-template <class T>
-struct ClosedRange;
-template <class... Ts>
-struct Labeled;
 
 // The empty tuple, spelled "()"; also the result of an optional operation without a value.
 using Void = std::tuple<>;
@@ -174,14 +168,6 @@ template <class T>
 struct TypeName<Type<T>> {
   static std::string name() { return type_name<T>() + ".Type"; }
 };
-template <class T>
-struct TypeName<Range<T>> {
-  static std::string name() { return "Range<" + type_name<T>() + ">"; }
-};
-template <class T>
-struct TypeName<ClosedRange<T>> {
-  static std::string name() { return "ClosedRange<" + type_name<T>() + ">"; }
-};
 
 }  // namespace detail
 
@@ -195,6 +181,7 @@ std::string type_name() {
 template <class T>
 struct Type {
   static std::string name() { return type_name<T>(); }
+  std::string description() const { return name(); }
   friend constexpr bool operator==(Type, Type) = default;
 };
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/description.h"
 #include "quillmere08/class_object.h"
 
 namespace q08 {
@@ -56,12 +57,13 @@ class Time {
   std::int64_t min;
 };
 
-// The first Time12: holds a 12-hour clock value and prints itself (" 1:20 PM").
-class Time12 : public Time {
+// The first Time12: holds a 12-hour clock value and prints itself (" 1:20 PM"), also through a reference
+// to its base class.
+class Time12 : public Time, public console::CustomStringConvertible {
  public:
   Time12(std::int64_t hour, std::int64_t min, bool pm) : Time(hour, min), pm(pm) {}
 
-  std::string description() const { return twelveHourText(hour, min, pm, MinuteFormat::zeroPadded); }
+  std::string description() const override { return twelveHourText(hour, min, pm, MinuteFormat::zeroPadded); }
 
   bool pm;
 };
@@ -102,7 +104,7 @@ class Time {
 };
 
 // The second Time12: built from a 24-hour hour, and keeps its hour within 0 to 11 when advanced.
-class Time12 : public Time {
+class Time12 : public Time, public console::CustomStringConvertible {
  public:
   struct Type : MetatypeOf<Time12, Time::Type> {
     std::shared_ptr<Time> make(std::int64_t hour, std::int64_t min) const override;
@@ -115,7 +117,9 @@ class Time12 : public Time {
 
   // The Time rule, then each pass of the hour over 12 flips AM and PM.
   void advance(std::int64_t min) override;
-  std::string description() const { return twelveHourText(hour, min, pm, MinuteFormat::blankPadded); }
+  std::string description() const override {
+    return twelveHourText(hour, min, pm, MinuteFormat::blankPadded);
+  }
 
   bool pm;
 };

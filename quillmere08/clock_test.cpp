@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "console/render.h"
+
 namespace q08 {
 namespace {
 
@@ -33,6 +37,15 @@ TEST(FirstTime, NegativeAdvanceIsNotNormalised) {
   time.advance(-20);
   EXPECT_EQ(time.hour, 8);
   EXPECT_EQ(time.min, -10);
+}
+
+TEST(FirstTime12, PrintsByItsDescriptionThroughABaseReference) {
+  const time2::TimeList times{std::make_shared<time2::Time12>(1, 20, true),
+                              std::make_shared<time2::Time12>(9, 5, false)};
+  EXPECT_EQ(console::render(times[0]), " 1:20 PM");
+  EXPECT_EQ(console::render(times), "[ 1:20 PM,  9:05 AM]");
+  const std::shared_ptr<time3::Time> third = std::make_shared<time3::Time12>(13, 5);
+  EXPECT_EQ(console::render(third), " 1: 5 PM");
 }
 
 TEST(ThirdTime, AdvanceAndBlankPaddedMinute) {

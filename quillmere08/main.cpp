@@ -42,7 +42,6 @@ const char* meridiem(const q08::time2::Time12& time) {
 
 // Run-time type tests and downcasts over a list of Time that also holds Time12 objects.
 void section2() {
-  using q08::forcedCast;
   using q08::is;
   using q08::time2::Time;
   using q08::time2::Time12;
@@ -54,12 +53,12 @@ void section2() {
 
   for (const auto& time : times) {
     if (is<Time12>(time)) {
-      print(forcedCast<Time12>(time));
+      print(time);  // a Time12 prints by its own description, also as a Time
     } else {
       print(">", time->clockText());
     }
   }
-  print(meridiem(*forcedCast<Time12>(times[1])));
+  print(meridiem(*console::forced_cast<Time12>(times[1])));
   if (auto time12 = std::dynamic_pointer_cast<Time12>(times[2])) print(meridiem(*time12));
   if (auto time12 = std::dynamic_pointer_cast<Time12>(times[2])) print(meridiem(*time12));
   if (is<Time12>(times[2])) print("All Right");
@@ -69,7 +68,7 @@ void section2() {
   // conditional downcast of the plain pointer.
   for (const auto& time : times) {
     if (is<Time12>(time)) {
-      print("Time12: ", forcedCast<Time12>(time));
+      print("Time12: ", time);
     } else {
       print("Time: ", time->clockText());
     }
@@ -95,7 +94,6 @@ void section2() {
 
 // Conversions between Time, Time12 and values of any type.
 void section3() {
-  using q08::forcedCast;
   using q08::time2::Time;
   using q08::time2::Time12;
 
@@ -107,11 +105,11 @@ void section3() {
 
   std::shared_ptr<Time> time = std::make_shared<Time12>(4, 30, true);
   auto sos = std::make_shared<q08::time2::SOS>();
-  print(forcedCast<Time12>(time));
+  print(console::forced_cast<Time12>(time));
 
   const std::vector<std::any> things{std::make_shared<Time12>(1, 16, false), std::string("駅前"),
                                      std::int64_t{15532}};
-  print(forcedCast<std::shared_ptr<Time12>>(things[0]));
+  print(console::forced_cast<std::shared_ptr<Time12>>(things[0]));
 }
 
 // Class-level counters, one per pair, read when a description is made.
@@ -269,7 +267,7 @@ void section18() {
   std::shared_ptr<Time> time12 = std::make_shared<Time12>(11, 45);
   auto copy12 = time12->dynamicType().make(time12->hour, time12->min);
   copy12->advance(30);
-  print(q08::forcedCast<Time12>(copy12));
+  print(console::forced_cast<Time12>(copy12));
 }
 
 // A protocol test on the object's dynamic class.

@@ -291,7 +291,7 @@ struct Index {
   template <class In>
   void check(const In& in) const {
     if (index >= in.size()) {
-      stop("key path index out of range");
+      console::fail("key path index out of range");
     }
   }
 

@@ -154,10 +154,5 @@ TEST(TypeNames, SameNamedClassesOfEachSectionGroupPrintTheirBareName) {
   EXPECT_EQ(console::type_name<strong::Person>(), "Person");
 }
 
-TEST(ForceDeathTest, ForcedUnwrapOfAnEmptyWeakReferenceStops) {
-  std::weak_ptr<weak::Student> nobody;
-  EXPECT_DEATH(static_cast<void>(force(nobody)), "unexpectedly found nil");
-}
-
 }  // namespace
 }  // namespace q09

@@ -75,7 +75,7 @@ void section4() {
   using q09::strong::Student;
   auto kazumi = std::make_shared<Student>("一美");
   std::weak_ptr<Student> weak_kazumi = kazumi;
-  print(q09::force(weak_kazumi));
+  print(console::force(weak_kazumi));
   kazumi.reset();  // "一美: deinit"; the weak reference is empty from now on
   if (const auto student = weak_kazumi.lock()) {
     print(student);
@@ -139,8 +139,8 @@ void section7() {
 // Optional chaining through weak references.
 void section8() {
   using namespace q09::chaining;
+  using console::force;
   using q09::chain;
-  using q09::force;
 
   auto inoue = std::make_shared<Student>("井上");
   auto club = std::make_shared<Club>("隣人部");

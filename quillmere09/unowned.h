@@ -14,7 +14,7 @@
 //     duration of that one expression, so it never extends the object's life
 //     beyond the access;
 //   - a read after the object died stops the program with a message (see
-//     q09::stop) instead of touching freed memory.
+//     console::fail) instead of touching freed memory.
 // It never hands out ownership: there is no way to get a std::shared_ptr out.
 //
 //   auto room = std::make_shared<HomeRoom>("３年３組");
@@ -26,7 +26,7 @@
 
 #include <memory>
 
-#include "lifetime.h"
+#include "console/program.h"
 
 namespace q09 {
 
@@ -55,7 +55,7 @@ class Unowned {
   std::shared_ptr<T> checked() const {
     auto pinned = object_.lock();
     if (!pinned) {
-      stop("read of an unowned reference after its object was destroyed");
+      console::fail("read of an unowned reference after its object was destroyed");
     }
     return pinned;
   }

@@ -53,8 +53,9 @@ std::string compass(T degrees, const char* plus, const char* minus) {
   return std::signbit(degrees) ? console::cat(minus, -degrees) : console::cat(plus, degrees);
 }
 
+// Adopts the description protocol, so that a GPSPoint prints by its description also through a GeoPoint.
 template <FloatingPoint T>
-class GPSPoint : public GeoPoint<T> {
+class GPSPoint : public GeoPoint<T>, public console::CustomStringConvertible {
  public:
   using GeoPoint<T>::GeoPoint;
 
@@ -64,7 +65,7 @@ class GPSPoint : public GeoPoint<T> {
   std::string toString() const override {
     return compass(this->latitude, "N", "S") + ", " + compass(this->longitude, "E", "W");
   }
-  virtual std::string description() const { return "GPSPoint: " + toString(); }
+  std::string description() const override { return "GPSPoint: " + toString(); }
 };
 
 class ViewPoint : public GPSPoint<double> {

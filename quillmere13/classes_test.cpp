@@ -40,6 +40,10 @@ TEST(GPSPointTest, ViewPointDescriptionWinsThroughABaseReference) {
   EXPECT_EQ(console::render(point), "ViewPoint: 松本城, N36.238064, E137.968457");
   const std::shared_ptr<GeoPoint<double>> geo = point;
   EXPECT_EQ(geo->toString(), "N36.238064, E137.968457");
+  // GeoPoint has no description: the dynamic class's is used, whichever point it is.
+  EXPECT_EQ(console::render(geo), "ViewPoint: 松本城, N36.238064, E137.968457");
+  const std::shared_ptr<GeoPoint<float>> gps = std::make_shared<GPSPoint<float>>(-1.5f, 2.25f);
+  EXPECT_EQ(console::render(std::vector{gps}), "[GPSPoint: S1.5, E2.25]");
 }
 
 TEST(GPSPointTest, DistinctObjectsWithEqualFieldsAreNotIdentical) {

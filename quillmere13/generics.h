@@ -73,8 +73,7 @@ requires std::integral<std::ranges::range_value_t<R>> std::vector<std::string> e
     if (index <= 0) continue;
     const auto position = static_cast<std::size_t>(index);
     if (position >= list.size()) {
-      std::fprintf(stderr, "elements: index %zu out of range (count %zu)\n", position, list.size());
-      std::abort();
+      console::fail(console::cat("elements: index ", index, " out of range (count ", list.size(), ")"));
     }
     picked.push_back(list[position]);
   }

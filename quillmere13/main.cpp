@@ -40,21 +40,9 @@ using Strings = std::vector<std::string>;
 // logic error that stops the program.
 console::Character scalar(Int code) {
   if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-    std::fprintf(stderr, "not a Unicode scalar: %lld\n", static_cast<long long>(code));
-    std::abort();
+    console::fail(console::cat("not a Unicode scalar: ", code));
   }
   return console::Character(static_cast<char32_t>(code));
-}
-
-// A forced downcast: the object must be a To, anything else is a logic error that stops the program.
-template <class To, class From>
-std::shared_ptr<To> downcast(const std::shared_ptr<From>& object) {
-  auto converted = std::dynamic_pointer_cast<To>(object);
-  if (!converted) {
-    std::fprintf(stderr, "downcast to %s failed\n", console::type_name<To>().c_str());
-    std::abort();
-  }
-  return converted;
 }
 
 void section1() {
@@ -105,7 +93,8 @@ void section6() {
   print("Littler:", first->name, first->value);
   littler(std::make_shared<Beta>(0), std::make_shared<Beta>(51));
   // littler hands back an Alpha; the object is a Beta, so the downcast succeeds.
-  const auto beta = downcast<Beta>(littler(std::make_shared<Beta>(0), std::make_shared<Beta>(51)));
+  const auto beta =
+      console::forced_cast<Beta>(littler(std::make_shared<Beta>(0), std::make_shared<Beta>(51)));
   print("Littler:", beta->name, beta->value, beta->sub);
   print("------");
   const auto second = smaller<Alpha>(std::make_shared<Alpha>(100), std::make_shared<Beta>(5));

@@ -41,10 +41,7 @@ struct PickForever {
   // the program.
   T pick() {
     if (index >= std::ssize(list)) index = 0;
-    if (list.empty() || index < 0) {
-      std::fputs("PickForever.pick: no element to pick\n", stderr);
-      std::abort();
-    }
+    if (list.empty() || index < 0) console::fail("PickForever.pick: no element to pick");
     return list[static_cast<std::size_t>(index++)];
   }
 

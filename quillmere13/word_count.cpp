@@ -7,6 +7,8 @@
 #include <functional>
 #include <limits>
 
+#include "console/program.h"
+
 namespace q13 {
 
 namespace {
@@ -64,8 +66,7 @@ std::size_t WordCounts::insert(std::string_view word) {
   Slot& slot = slots_[find(word, hash)];
   if (slot.position != 0) return slot.position - 1;
   if (words_.size() >= std::numeric_limits<std::uint32_t>::max()) {
-    std::fputs("WordCounts: too many distinct words\n", stderr);
-    std::abort();
+    console::fail("WordCounts: too many distinct words");
   }
   words_.emplace_back(word);
   counts_.push_back(0);

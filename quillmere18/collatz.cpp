@@ -1,8 +1,5 @@
 #include "quillmere18/collatz.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "console/render.h"
 
 namespace q18 {
@@ -13,8 +10,7 @@ std::int64_t next(std::int64_t n) {
   if (n % 2 == 0) return n / 2;
   std::int64_t tripled;
   if (__builtin_mul_overflow(n, 3, &tripled) || __builtin_add_overflow(tripled, 1, &tripled)) {
-    std::fprintf(stderr, "collatz: 3 * %lld + 1 overflows\n", static_cast<long long>(n));
-    std::abort();
+    console::fail(console::cat("collatz: 3 * ", n, " + 1 overflows"));
   }
   return tripled;
 }

@@ -60,6 +60,39 @@ class Named {
   std::string description() const { return "勇太, 16"; }
 };
 
+// A single payload that is not a tuple.
+struct Signal {
+  std::int64_t code;
+  std::string_view case_name() const { return "code"; }
+  std::int64_t payload() const { return code; }
+};
+
+// A hierarchy whose base has no description; the protocol is adopted further down.
+class Shape {
+ public:
+  virtual ~Shape() = default;
+};
+class Circle : public Shape, public console::CustomStringConvertible {
+ public:
+  std::string description() const override { return "Circle"; }
+};
+class Ring : public Circle {
+ public:
+  std::string description() const override { return "Ring"; }
+};
+class Square : public Shape {};
+
+// A base with a description of its own, virtual, overridden below.
+class Animal {
+ public:
+  virtual ~Animal() = default;
+  virtual std::string description() const { return "animal"; }
+};
+class Cat : public Animal {
+ public:
+  std::string description() const override { return "cat"; }
+};
+
 namespace inner {
 struct Student {
   Int id;
@@ -132,6 +165,8 @@ TEST_F(RenderTest, EnumerationsPrintCaseAndPayload) {
   EXPECT_EQ(render(Reply{"伊月"}), "attendWith(\"伊月\")");
   EXPECT_EQ(debug(Reply{}), "Demo.attend");
   EXPECT_EQ(render(Suit::spades), "spades");
+  EXPECT_EQ(render(Signal{7}), "code(7)");
+  EXPECT_EQ(debug(Signal{-1}), "Demo.code(-1)");
 }
 
 TEST_F(RenderTest, ObjectsBehindReferences) {
@@ -149,51 +184,36 @@ TEST_F(RenderTest, ObjectsBehindReferences) {
   EXPECT_EQ(render(weak), "nil");
 }
 
-TEST_F(RenderTest, TypeNames) {
-  EXPECT_EQ(console::type_name<std::vector<std::optional<Int>>>(), "Array<Optional<Int>>");
-  EXPECT_EQ(console::type_name<std::optional<console::Void>>(), "Optional<()>");
-  EXPECT_EQ(console::type_name<console::Range<std::uint8_t>>(), "Range<UInt8>");
-  EXPECT_EQ(console::type_name<std::set<std::string>>(), "Set<String>");
-  EXPECT_EQ((console::type_name<std::map<std::string, Int>>()), "Dictionary<String, Int>");
-  EXPECT_EQ(console::type_name<console::Character>(), "Character");
-  EXPECT_EQ((console::type_name<std::tuple<Int, double>>()), "(Int, Double)");
-  EXPECT_EQ(console::type_name<std::int32_t>(), "Int32");
-  EXPECT_EQ(console::type_name<Vector<std::vector<std::string>>>(), "Vector<Array<String>>");
-  EXPECT_EQ(console::type_name<inner::Student>(), "Student");
-  EXPECT_EQ(console::type_name<std::shared_ptr<Plain>>(), "Plain");
-  EXPECT_EQ(console::type_name<std::weak_ptr<Plain>>(), "Optional<Plain>");
-  EXPECT_EQ(render(console::type<Plain>), "Plain");
-  EXPECT_EQ(render(console::type<console::Type<Plain>>), "Plain.Type");
-  EXPECT_EQ(render(console::type_of(std::vector<Clock>{})), "Array<Clock>");
-  struct Local {};
-  EXPECT_EQ(console::type_name<Local>(), "Local");
-  struct Arrows : Vector<Int> {};  // a plain class is not named by its base template
-  EXPECT_EQ(console::type_name<Arrows>(), "Arrows");
-  EXPECT_EQ(console::type_name<PlainMetatype>(), "Plain.Type");
-}
-
-TEST_F(RenderTest, Ranges) {
-  EXPECT_EQ(render(console::Range<Int>{0, 5}), "0..<5");
-  EXPECT_EQ(render(console::ClosedRange<Int>{1, 3}), "1...3");
-}
-
-TEST_F(RenderTest, PrintIntoAText) {
-  std::string text;
-  for (Int i = 0; i <= 2; ++i) console::print_to(text, {.terminator = ", "}, i);
-  EXPECT_EQ(text, "0, 1, 2, ");
-  console::print_to(text);
-  EXPECT_EQ(text, "0, 1, 2, \n");
-  std::string line;
-  console::print_to(line, "");
-  EXPECT_EQ(line, "\n");
-  std::string items;
-  console::print_to(items, {.separator = "-", .terminator = "!"}, "a", Int{1}, 2.5);
-  EXPECT_EQ(items, "a-1-2.5!");
+TEST_F(RenderTest, ObjectsPrintByTheirDynamicClass) {
+  const std::shared_ptr<Shape> circle = std::make_shared<Circle>();
+  const std::shared_ptr<Shape> ring = std::make_shared<Ring>();
+  const std::shared_ptr<Circle> ring_as_circle = std::make_shared<Ring>();
+  EXPECT_EQ(render(circle), "Circle");
+  EXPECT_EQ(render(ring), "Ring");
+  EXPECT_EQ(render(ring_as_circle), "Ring");
+  EXPECT_EQ(render(std::vector<std::shared_ptr<Shape>>{circle, ring}), "[Circle, Ring]");
+  EXPECT_EQ(render(std::weak_ptr<Shape>(ring)), "Optional(Ring)");
+  EXPECT_EQ(render(std::shared_ptr<Animal>(std::make_shared<Cat>())), "cat");
+  // Without a description anywhere: the qualified name of the dynamic class, not of the static type.
+  EXPECT_EQ(render(std::shared_ptr<Shape>(std::make_shared<Square>())), "Demo.Square");
+  EXPECT_EQ(render(std::make_shared<Shape>()), "Demo.Shape");
 }
 
 static_assert(console::Renderable<std::vector<std::optional<std::string>>>);
 static_assert(console::Renderable<Clock>);
 static_assert(!console::Renderable<Plain>);  // only through a reference
 static_assert(console::Renderable<std::shared_ptr<Plain>>);
+static_assert(console::Renderable<const std::vector<std::map<std::string, std::tuple<Int, Clock>>>&>);
+// A container, optional or tuple is printable only when what it holds is.
+static_assert(!console::Renderable<std::vector<Plain>>);
+static_assert(!console::Renderable<std::optional<Plain>>);
+static_assert(!console::Renderable<std::tuple<Int, Plain>>);
+static_assert(!console::Renderable<std::map<Int, Plain>>);
+static_assert(!console::Renderable<std::shared_ptr<Int>>);  // references are to objects of classes
+static_assert(!console::Renderable<const void*>);
+static_assert(console::kind_of<Clock>() == console::Kind::described);
+static_assert(console::kind_of<Point>() == console::Kind::record);
+static_assert(console::kind_of<std::string>() == console::Kind::text);
+static_assert(console::kind_of<std::map<Int, Int>>() == console::Kind::dictionary);
 
 }  // namespace

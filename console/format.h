@@ -1,0 +1,58 @@
+// format: the C printf conversions of numbers and texts into a text (`String(format:)`).
+//
+// Integer conversions ("%d", "%2d", "%02d", "%x", ...) take any integer as 64-bit, whatever length
+// modifier the format names; floating conversions ("%f", "%.3lf", "%e", "%g", "%a") take a double; "%c"
+// takes a Unicode scalar value and writes it in UTF-8; "%s" takes a text; "%%" is a percent sign. Flags,
+// width and precision ("*" included) work as in printf. A format that does not fit its arguments (too few,
+// a text for a number, an unknown conversion) is a logic error of the caller and stops the program.
+//
+//   console::format("%2d:%02d", hour, minute);   // " 9:05"
+//   console::format("%.1f%%", 99.95);            // "100.0%"
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+#include "console/traits.h"
+
+namespace console {
+
+// One argument of format: an integer (always 64-bit), a floating value or a text.
+class FormatArgument {
+ public:
+  template <Integer T>
+  FormatArgument(T value)  // NOLINT: implicit on purpose, format's arguments convert on the call
+      : kind_(std::is_signed_v<T> ? Kind::signed_integer : Kind::unsigned_integer),
+        integer_(static_cast<long long>(value)),
+        unsigned_(static_cast<unsigned long long>(value)) {}
+  FormatArgument(double value) : kind_(Kind::floating), floating_(value) {}      // NOLINT
+  FormatArgument(std::string_view value) : kind_(Kind::text), text_(value) {}    // NOLINT
+  FormatArgument(const char* value) : kind_(Kind::text), text_(value) {}         // NOLINT
+  FormatArgument(const std::string& value) : kind_(Kind::text), text_(value) {}  // NOLINT
+
+  enum class Kind { signed_integer, unsigned_integer, floating, text };
+  Kind kind() const { return kind_; }
+  long long integer() const;
+  unsigned long long unsigned_integer() const;
+  double floating() const;
+  const std::string& text() const { return text_; }
+
+ private:
+  Kind kind_;
+  long long integer_ = 0;
+  unsigned long long unsigned_ = 0;
+  double floating_ = 0;
+  std::string text_;
+};
+
+// The conversions of `format` applied to a list of arguments.
+std::string format_list(std::string_view format, const std::vector<FormatArgument>& arguments);
+
+template <class... Ts>
+std::string format(std::string_view format, const Ts&... arguments) {
+  return format_list(format, {FormatArgument(arguments)...});
+}
+
+}  // namespace console

@@ -1,0 +1,49 @@
+#include "console/print.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using Int = std::int64_t;
+
+TEST(Print, IntoATextWithSeparatorAndTerminator) {
+  std::string text;
+  for (Int i = 0; i <= 2; ++i) console::print_to(text, {.terminator = ", "}, i);
+  EXPECT_EQ(text, "0, 1, 2, ");
+  console::print_to(text);
+  EXPECT_EQ(text, "0, 1, 2, \n");
+  std::string line;
+  console::print_to(line, "");
+  EXPECT_EQ(line, "\n");
+  std::string items;
+  console::print_to(items, {.separator = "-", .terminator = "!"}, "a", Int{1}, 2.5);
+  EXPECT_EQ(items, "a-1-2.5!");
+}
+
+// print and printf-family output share one buffered stream, so they interleave in call order.
+TEST(Print, InterleavesWithPrintfOnStdout) {
+  const std::string path = ::testing::TempDir() + "print_interleave.txt";
+  EXPECT_EXIT(
+      {
+        if (std::freopen(path.c_str(), "w", stdout) == nullptr) std::_Exit(2);
+        console::print({.terminator = " "}, "9", Int{1});
+        std::printf("[%d]", 8);
+        console::print();
+        console::print("end");
+        std::fflush(stdout);
+        std::_Exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+  std::ifstream in(path);
+  std::stringstream content;
+  content << in.rdbuf();
+  EXPECT_EQ(content.str(), "9 1 [8]\nend\n");
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+#include "console/program.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "console/print.h"
+
+namespace {
+
+std::string read_file(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+// When stdout is a regular file it is fully buffered: a stop must flush what was printed before it.
+TEST(ProgramDeathTest, FailKeepsWhatWasPrintedToAFile) {
+  const std::string path = ::testing::TempDir() + "fail_keeps_output.txt";
+  EXPECT_DEATH(
+      {
+        if (std::freopen(path.c_str(), "w", stdout) == nullptr) std::_Exit(2);
+        console::start_program("Demo");
+        console::print("line 1");
+        console::print({.terminator = " "}, "half");
+        console::fail("index out of range");
+      },
+      "^Demo: index out of range\n");
+  EXPECT_EQ(read_file(path), "line 1\nhalf ");
+}
+
+TEST(ProgramTest, ModuleNameIsTheProgramName) {
+  console::start_program("Quillmere99");
+  EXPECT_EQ(console::module_name(), "Quillmere99");
+}
+
+TEST(ProgramDeathTest, ReportErrorNamesProgramWhatAndReason) {
+  EXPECT_EXIT(
+      {
+        console::start_program("Demo");
+        console::report_error("words.txt: read error", EIO);
+        console::report_error("words.txt: read error", 0);  // never "Success"
+        std::_Exit(3);
+      },
+      ::testing::ExitedWithCode(3),
+      "^Demo: words.txt: read error: Input/output error\nDemo: words.txt: read error: unknown error\n");
+}
+
+}  // namespace

@@ -1,0 +1,67 @@
+#include "console/type_name.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "console/render.h"
+
+namespace {
+
+using Int = std::int64_t;
+
+template <class T>
+struct Vector {
+  T x, y;
+  static std::string type_name() { return "Vector<" + console::type_name<T>() + ">"; }
+};
+
+class Plain {};
+struct PlainMetatype {
+  using instance_type = Plain;
+};
+struct Clock {
+  std::string description() const { return "12:00"; }
+};
+
+namespace inner {
+struct Student {};
+}  // namespace inner
+
+TEST(TypeName, StandardVocabularyAndOwnTypes) {
+  EXPECT_EQ(console::type_name<std::vector<std::optional<Int>>>(), "Array<Optional<Int>>");
+  EXPECT_EQ(console::type_name<std::optional<console::Void>>(), "Optional<()>");
+  EXPECT_EQ(console::type_name<console::Range<std::uint8_t>>(), "Range<UInt8>");
+  EXPECT_EQ(console::type_name<console::ClosedRange<Int>>(), "ClosedRange<Int>");
+  EXPECT_EQ(console::type_name<std::set<std::string>>(), "Set<String>");
+  EXPECT_EQ((console::type_name<std::map<std::string, Int>>()), "Dictionary<String, Int>");
+  EXPECT_EQ(console::type_name<console::Character>(), "Character");
+  EXPECT_EQ((console::type_name<std::tuple<Int, double>>()), "(Int, Double)");
+  EXPECT_EQ((console::type_name<console::Labeled<Int, std::string>>()), "(Int, String)");
+  EXPECT_EQ(console::type_name<std::int32_t>(), "Int32");
+  EXPECT_EQ(console::type_name<Vector<std::vector<std::string>>>(), "Vector<Array<String>>");
+  EXPECT_EQ(console::type_name<inner::Student>(), "Student");
+  EXPECT_EQ(console::type_name<std::shared_ptr<Plain>>(), "Plain");
+  EXPECT_EQ(console::type_name<std::weak_ptr<Plain>>(), "Optional<Plain>");
+  struct Local {};
+  EXPECT_EQ(console::type_name<Local>(), "Local");
+  struct Arrows : Vector<Int> {};  // a plain class is not named by its base template
+  EXPECT_EQ(console::type_name<Arrows>(), "Arrows");
+  EXPECT_EQ(console::type_name<PlainMetatype>(), "Plain.Type");
+}
+
+TEST(TypeName, TypesAsValues) {
+  EXPECT_EQ(console::render(console::type<Plain>), "Plain");
+  EXPECT_EQ(console::render(console::type<console::Type<Plain>>), "Plain.Type");
+  EXPECT_EQ(console::render(console::type_of(std::vector<Clock>{})), "Array<Clock>");
+  EXPECT_EQ(console::render(std::vector{console::type<Int>}), "[Int]");
+}
+
+}  // namespace
