@@ -5,7 +5,8 @@
 // subject passes three places where nothing may be found. Only a club holds
 // anything alive (its members). None of these classes prints anything itself.
 //
-// Each class declares its stored properties once in fields() (fixed with
+// All three are classes (reference types, shared through std::shared_ptr).
+// Each declares its stored properties once in fields() (fixed with
 // console::let, variable with console::var) so that key paths can tell which
 // of them may be written.
 #pragma once
@@ -18,10 +19,11 @@
 #include <vector>
 
 #include "console/render.h"
+#include "lifetime.h"
 
 namespace q09::chaining {
 
-class Teacher {
+class Teacher : public ReferenceType {
  public:
   explicit Teacher(std::string name, std::optional<std::string> subject = std::nullopt);
 
@@ -35,7 +37,7 @@ class Teacher {
 
 class Student;
 
-class Club : public std::enable_shared_from_this<Club> {
+class Club : public ReferenceType, public std::enable_shared_from_this<Club> {
  public:
   explicit Club(std::string name);
 
@@ -56,7 +58,7 @@ class Club : public std::enable_shared_from_this<Club> {
   }
 };
 
-class Student {
+class Student : public ReferenceType {
  public:
   explicit Student(std::string name);
 

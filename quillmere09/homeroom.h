@@ -10,18 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "lifetime.h"
 #include "unowned.h"
 
 namespace q09::unowned {
 
 class HomeRoom;
 
-class Student {
+class Student : public ReferenceType {
  public:
   Student(std::string name, const std::shared_ptr<HomeRoom>& homeroom);
   ~Student();  // "<name>: deinit"
-  Student(const Student&) = delete;
-  Student& operator=(const Student&) = delete;
 
   std::string description() const;  // "赤沢, ３年３組"
 
@@ -29,12 +28,10 @@ class Student {
   Unowned<HomeRoom> homeroom;  // never keeps the home room alive
 };
 
-class HomeRoom {
+class HomeRoom : public ReferenceType {
  public:
   explicit HomeRoom(std::string name);
   ~HomeRoom();  // "HomeRoom <name>: deinit", then releases the members in order
-  HomeRoom(const HomeRoom&) = delete;
-  HomeRoom& operator=(const HomeRoom&) = delete;
 
   // Appends the student, who already names this home room.
   void admit(std::shared_ptr<Student> student);

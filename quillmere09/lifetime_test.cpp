@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "console/render.h"
@@ -31,6 +33,20 @@ TEST(StrongReferences, StudentWithoutClubIsItsBareName) {
   std::string text;
   printed_by([&] { text = console::render(std::make_shared<strong::Student>("一美")); });
   EXPECT_EQ(text, "一美");
+}
+
+TEST(StrongReferences, StudentsClubIsAnOptionalStrongReference) {
+  static_assert(
+      std::is_same_v<decltype(strong::Student::club), std::optional<std::shared_ptr<strong::Club>>>);
+  EXPECT_EQ(console::type_name<decltype(strong::Student::club)>(), "Optional<Club>");
+  const auto student = std::make_shared<strong::Student>("悠二");
+  EXPECT_EQ(console::render(student->club), "nil");
+  const auto club = std::make_shared<strong::Club>("昼寝同好会");
+  club->admit(student);
+  EXPECT_EQ(console::render(student->club), console::cat("Optional(", console::module_name(), ".Club)"));
+  EXPECT_EQ(club.use_count(), 2) << "the student holds the club strongly";
+  // Break the cycle so that both are destroyed with the test.
+  printed_by([&] { student->club.reset(); });
 }
 
 TEST(StrongReferences, AdmittedPairIsNeverDestroyed) {

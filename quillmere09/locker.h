@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "console/render.h"
+#include "lifetime.h"
 
 namespace q09::keypaths {
 
@@ -32,11 +33,8 @@ struct HighScore {
   }
 };
 
-class Locker {
+class Locker : public ReferenceType {
  public:
-  // A class: shared by reference, never copied.
-  Locker(const Locker&) = delete;
-  Locker& operator=(const Locker&) = delete;
   explicit Locker(Person owner);
 
   Person user() const;  // the owner, read only

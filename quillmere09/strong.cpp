@@ -25,7 +25,7 @@ Student::~Student() {
 }
 
 std::string Student::description() const {
-  return club ? console::cat(name, ", ", club->name) : name;
+  return club ? console::cat(name, ", ", (*club)->name) : name;
 }
 
 Club::Club(std::string name) : name(std::move(name)) {}

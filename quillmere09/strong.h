@@ -9,17 +9,18 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "lifetime.h"
+
 namespace q09::strong {
 
-class Person {
+class Person : public ReferenceType {
  public:
   Person(std::string name, std::int64_t age);
   ~Person();  // "<name>: deinit"
-  Person(const Person&) = delete;
-  Person& operator=(const Person&) = delete;
 
   std::string description() const;  // "勇太, 16"
 
@@ -29,27 +30,23 @@ class Person {
 
 class Club;
 
-class Student {
+class Student : public ReferenceType {
  public:
   explicit Student(std::string name);
   ~Student();  // "<name>: deinit", then releases its club
-  Student(const Student&) = delete;
-  Student& operator=(const Student&) = delete;
 
   std::string description() const;  // "悠二, 昼寝同好会", or the bare name without a club
 
   const std::string name;
-  std::shared_ptr<Club> club;  // strong: keeps the club alive
+  std::optional<std::shared_ptr<Club>> club;  // an optional strong reference: keeps the club alive
 };
 
 // Needs shared_from_this(): admitting hands the student a strong reference
 // to this very club.
-class Club : public std::enable_shared_from_this<Club> {
+class Club : public ReferenceType, public std::enable_shared_from_this<Club> {
  public:
   explicit Club(std::string name);
   ~Club();  // "Club <name>: deinit", then releases the members in order
-  Club(const Club&) = delete;
-  Club& operator=(const Club&) = delete;
 
   // Appends the student, then points the student's club back here: from now
   // on club and student keep each other alive.

@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "lifetime.h"
+
 namespace q09::weak {
 
 class Club;
 
-class Student {
+class Student : public ReferenceType {
  public:
   explicit Student(std::string name);
   ~Student();  // "<name>: deinit"
-  Student(const Student&) = delete;
-  Student& operator=(const Student&) = delete;
 
   // "悠二, 昼寝同好会" while the club lives, the bare name once it is gone.
   std::string description() const;
@@ -28,12 +28,10 @@ class Student {
   std::weak_ptr<Club> club;  // weak: does not keep the club alive
 };
 
-class Club : public std::enable_shared_from_this<Club> {
+class Club : public ReferenceType, public std::enable_shared_from_this<Club> {
  public:
   explicit Club(std::string name);
   ~Club();  // "Club <name>: deinit", then releases the members in order
-  Club(const Club&) = delete;
-  Club& operator=(const Club&) = delete;
 
   // Appends the student, then points the student's weak club back here.
   void admit(const std::shared_ptr<Student>& student);
