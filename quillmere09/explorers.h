@@ -14,7 +14,8 @@
 #include <vector>
 
 #include "console/render.h"
-#include "keypath.h"
+#include "keypath_components.h"
+#include "lifetime.h"
 
 namespace q09::keypaths {
 
@@ -38,11 +39,8 @@ struct Explorer {
   }
 };
 
-class Party {
+class Party : public ReferenceType {
  public:
-  // A class: shared by reference, never copied.
-  Party(const Party&) = delete;
-  Party& operator=(const Party&) = delete;
   explicit Party(std::string name);
 
   const std::string name;

@@ -245,9 +245,9 @@ void section8() {
     print(*name);
   }
 
-  const auto teacher_name =
-      kp::path<std::shared_ptr<Student>>(kp::field<&Student::club>, kp::chained, kp::field<&Club::teacher>,
-                                         kp::chained, kp::field<&Teacher::name>);
+  const auto teacher_name = kp::path<std::shared_ptr<Student>>(kp::property<&Student::club>, kp::chained,
+                                                               kp::property<&Club::teacher>, kp::chained,
+                                                               kp::property<&Teacher::name>);
   if (const auto name = teacher_name.get(inoue)) {
     print(*name);
   }
@@ -264,25 +264,25 @@ void section9() {
       Explorer{"かがみ", {{"薬草", 1}, {"杖", 1}}, make_ability(10, 20)},
   };
 
-  const auto herbs = kp::path<std::shared_ptr<Party>>(kp::field<&Party::members>, kp::at(1),
-                                                      kp::field<&Explorer::items>, kp::key("薬草"));
+  const auto herbs = kp::path<std::shared_ptr<Party>>(kp::property<&Party::members>, kp::at(1),
+                                                      kp::property<&Explorer::items>, kp::key("薬草"));
   if (const auto count = herbs.get(party)) {
     print(*count);
   }
-  const auto spell = kp::path<std::shared_ptr<Party>>(kp::field<&Party::members>, kp::at(2),
-                                                      kp::field<&Explorer::ability>, kp::chained, magic);
+  const auto spell = kp::path<std::shared_ptr<Party>>(kp::property<&Party::members>, kp::at(2),
+                                                      kp::property<&Explorer::ability>, kp::chained, magic);
   if (const auto power = spell.get(party)) {
     print(*power);
   }
   print(party->name);
 
-  const auto dagger = kp::path<Explorer>(kp::field<&Explorer::items>, kp::key("短刀"));
+  const auto dagger = kp::path<Explorer>(kp::property<&Explorer::items>, kp::key("短刀"));
   print(console::type_of(dagger));
-  const auto kagami_herbs = kp::path<std::shared_ptr<Party>>(kp::field<&Party::members>, kp::at(2),
-                                                             kp::field<&Explorer::items>, kp::key("薬草"));
+  const auto kagami_herbs = kp::path<std::shared_ptr<Party>>(kp::property<&Party::members>, kp::at(2),
+                                                             kp::property<&Explorer::items>, kp::key("薬草"));
   print(console::type_of(kagami_herbs));
-  const auto tsukasa_name =
-      kp::path<std::shared_ptr<Party>>(kp::field<&Party::members>, kp::at(1), kp::field<&Explorer::name>);
+  const auto tsukasa_name = kp::path<std::shared_ptr<Party>>(kp::property<&Party::members>, kp::at(1),
+                                                             kp::property<&Explorer::name>);
   print(console::type_of(tsukasa_name));
 }
 
@@ -291,15 +291,16 @@ void section10() {
   using namespace q09::keypaths;
   const auto locker = std::make_shared<Locker>(Person{"東郷", 158});
 
-  const auto player_height = kp::path<HighScore>(kp::field<&HighScore::player>, kp::field<&Person::height>);
+  const auto player_height =
+      kp::path<HighScore>(kp::property<&HighScore::player>, kp::property<&Person::height>);
   print(console::type_of(player_height));
-  const auto player_name = kp::path<HighScore>(kp::field<&HighScore::player>, kp::field<&Person::name>);
+  const auto player_name = kp::path<HighScore>(kp::property<&HighScore::player>, kp::property<&Person::name>);
   print(console::type_of(player_name));
   const auto owner_height =
-      kp::path<std::shared_ptr<Locker>>(kp::field<&Locker::owner>, kp::field<&Person::height>);
+      kp::path<std::shared_ptr<Locker>>(kp::property<&Locker::owner>, kp::property<&Person::height>);
   print(console::type_of(owner_height));
   const auto user_height =
-      kp::path<std::shared_ptr<Locker>>(kp::computed<&Locker::user>, kp::field<&Person::height>);
+      kp::path<std::shared_ptr<Locker>>(kp::computed<&Locker::user>, kp::property<&Person::height>);
   print(console::type_of(user_height));
 
   const HighScore record{Person{"結城", 155}, 9800};
