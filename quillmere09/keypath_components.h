@@ -84,29 +84,32 @@ decltype(auto) object_of(In& in) {
   }
 }
 
-// Whether a stored property is declared fixed (console::let) in its owner's fields(). A property declared
-// there other than exactly once is no key-path component.
-template <auto Member>
-consteval bool declared_fixed() {
-  using Owner = typename member_of<decltype(Member)>::owner;
-  int found = 0;
+// How a stored property is declared in its owner's fields(): how many times, and whether as fixed
+// (console::let) or variable (console::var).
+struct Declaration {
+  int times = 0;
   bool fixed = false;
+};
+
+template <auto Member>
+consteval Declaration declaration_of() {
+  using Owner = typename member_of<decltype(Member)>::owner;
+  Declaration found;
   std::apply(
       [&](const auto&... declared) {
         (
             [&] {
               if constexpr (std::is_same_v<decltype(declared.member), decltype(Member)>) {
                 if (declared.member == Member) {
-                  ++found;
-                  fixed = std::remove_cvref_t<decltype(declared)>::fixed;
+                  ++found.times;
+                  found.fixed = std::remove_cvref_t<decltype(declared)>::fixed;
                 }
               }
             }(),
             ...);
       },
       Owner::fields());
-  if (found != 1) throw "a key-path property must be declared exactly once in its owner's fields()";
-  return fixed;
+  return found;
 }
 
 // A read-only step on a route that a later class reference made writable: what it reads is a copy, handed
@@ -126,7 +129,9 @@ struct Property {
   using Owner = typename detail::member_of<decltype(Member)>::owner;
   using Stored = std::remove_cvref_t<decltype(std::declval<Owner&>().*Member)>;
   static constexpr bool weak = console::is_weak_ptr<Stored>::value;
-  static constexpr bool fixed = detail::declared_fixed<Member>();
+  static_assert(detail::declaration_of<Member>().times == 1,
+                "a key-path property is declared exactly once in its owner's fields()");
+  static constexpr bool fixed = detail::declaration_of<Member>().fixed;
 
   static constexpr Effect effect = fixed          ? Effect::read_only
                                    : Class<Owner> ? Effect::reference_writable
