@@ -136,99 +136,122 @@ void section7() {
   print("終わり");
 }
 
-// Optional chaining through weak references.
-void section8() {
-  using namespace q09::chaining;
+// Section 8: optional chaining through weak references. A student refers to its
+// club weakly, a club to its teacher weakly, a teacher's subject is optional:
+// every step may find nothing.
+
+namespace section8_steps {
+
+using namespace q09::chaining;
+using q09::chain;
+
+// From a student to its club's teacher's name, four ways: test, then force
+// the unwrapping; bind step by step; bind in one condition; one chain.
+void print_adviser_four_ways(const Student& student) {
   using console::force;
-  using q09::chain;
-
-  auto inoue = std::make_shared<Student>("井上");
-  auto club = std::make_shared<Club>("隣人部");
-  club->admit(inoue);
-  auto takayama = std::make_shared<Teacher>("高山", "精神発達理論");
-  club->teacher = takayama;
-
-  // Four ways from 井上 to the teacher's name.
-  if (inoue->club.lock() && force(inoue->club)->teacher.lock()) {
-    print("[1]", force(force(inoue->club)->teacher)->name);
+  if (student.club.lock() && force(student.club)->teacher.lock()) {
+    print("[1]", force(force(student.club)->teacher)->name);
   }
-  if (const auto own_club = inoue->club.lock()) {
-    if (const auto teacher = own_club->teacher.lock()) {
+  if (const auto club = student.club.lock()) {
+    if (const auto teacher = club->teacher.lock()) {
       print("[1]", teacher->name);
     }
   }
-  if (const auto own_club = inoue->club.lock();
-      const auto teacher = own_club ? own_club->teacher.lock() : nullptr) {
+  if (const auto club = student.club.lock(); const auto teacher = club ? club->teacher.lock() : nullptr) {
     print("[2]", teacher->name);
   }
-  if (const auto name = chain(inoue->club, &Club::teacher, &Teacher::name)) {
+  if (const auto name = chain(student.club, &Club::teacher, &Teacher::name)) {
     print("[3]", *name);
   }
+}
 
-  std::map<std::string, std::shared_ptr<Student>> officers{{"会長", std::make_shared<Student>("日高")}};
-  if (const auto name = chain(officers, q09::entry(std::string("常任委員")), &Student::name)) {
-    print(cat("常任委員: ", *name));
+// A dictionary lookup is one more step that may find nothing.
+void print_officer(const std::map<std::string, std::shared_ptr<Student>>& officers, const std::string& post) {
+  if (const auto name = chain(officers, q09::entry(post), &Student::name)) {
+    print(cat(post, ": ", *name));
   } else {
-    print("常任委員(空席)");
+    print(cat(post, "(空席)"));
   }
+}
 
-  // 太田 never joins a club: every chain through his club breaks.
-  {
-    auto ota = std::make_shared<Student>("太田");
-    if (const auto ota_club = ota->club.lock()) {
-      ota_club->budget += 10000;
-      print(cat("予算: ", ota_club->budget));
-      ota_club->admit(std::make_shared<Student>("山田"));
-    }
-    const auto teacher_name = chain(ota->club, &Club::teacher, &Teacher::name);
-    print(console::type_of(teacher_name));
-    const auto budget = chain(ota->club, &Club::budget);
-    print(console::type_of(budget));
-    const auto official = chain(ota->club, &Club::isOfficial);
-    print(console::type_of(official));
-    const auto subject = chain(ota->club, &Club::teacher, &Teacher::subject);
-    print(console::type_of(subject));
+// A student without a club: every chain through the club breaks and runs
+// nothing at its end, yet its type says what it would have given.
+void print_types_of_broken_chains() {
+  const auto ota = std::make_shared<Student>("太田");
+  if (const auto club = ota->club.lock()) {  // skipped: there is no club
+    club->budget += 10000;
+    print(cat("予算: ", club->budget));
+    club->admit(std::make_shared<Student>("山田"));
+  }
+  print(console::type_of(chain(ota->club, &Club::teacher, &Teacher::name)));
+  print(console::type_of(chain(ota->club, &Club::budget)));
+  print(console::type_of(chain(ota->club, &Club::isOfficial)));
+  print(console::type_of(chain(ota->club, &Club::teacher, &Teacher::subject)));  // one optional, not two
 
-    auto seina = std::make_shared<Student>("星奈");
-    const auto admitted = chain(ota->club, [&](Club& c) { c.admit(seina); });
-    print(console::type_of(admitted));
+  // An operation without a result gives an optional empty tuple.
+  const auto seina = std::make_shared<Student>("星奈");
+  print(console::type_of(chain(ota->club, [&](Club& club) { club.admit(seina); })));
+  const auto hida = std::make_shared<Teacher>("飛騨");
+  print(console::type_of(chain(ota->club, [&](Club& club) { club.teacher = hida; })));
+  static_cast<void>(std::make_shared<Teacher>("高山"));  // a teacher nobody takes: gone with this statement
+  print(console::type_of(chain(ota->club, [](Club& club) { club.budget += 5000; })));
+}  // 星奈, 飛騨 and 太田 are released here, silently
 
-    auto hida = std::make_shared<Teacher>("飛騨");
-    const auto assigned = chain(ota->club, [&](Club& c) { c.teacher = hida; });
-    print(console::type_of(assigned));
-    std::make_shared<Teacher>("高山").reset();  // created and released again, never read
-
-    const auto raised = chain(ota->club, [](Club& c) { c.budget += 5000; });
-    print(console::type_of(raised));
-  }  // 星奈, 飛騨 and 太田 are released here, silently
-
-  // Back to 井上, whose club is present.
-  if (const auto name = chain(inoue->club, &Club::teacher, &Teacher::name)) {
+void print_adviser(const Student& student) {
+  if (const auto name = chain(student.club, &Club::teacher, &Teacher::name)) {
     print(cat("顧問: ", *name));
   }
-  if (const auto budget = chain(inoue->club, &Club::budget)) {
+}
+
+// The club of a student that has one, each fact through one chain.
+void print_club_report(const Student& student) {
+  print_adviser(student);
+  if (const auto budget = chain(student.club, &Club::budget)) {
     print(cat("予算: ", *budget));
   }
-  if (const auto official = chain(inoue->club, &Club::isOfficial)) {
+  if (const auto official = chain(student.club, &Club::isOfficial)) {
     print(cat("クラブ: ", *official ? "公認" : "非公認"));
   } else {
     print("クラブ自体がない");
   }
-  if (const auto subject = chain(inoue->club, &Club::teacher, &Teacher::subject)) {
+  if (const auto subject = chain(student.club, &Club::teacher, &Teacher::subject)) {
     print(cat("担当教科: ", *subject));
   }
+}
 
-  auto seina = std::make_shared<Student>("星奈");
+// Makes a new teacher the student's club's adviser and lets go of it: held only
+// by the club's weak reference, it is gone, and the club without a teacher, at once.
+void appoint_unheld_teacher(const Student& student, std::string name) {
+  const auto teacher = std::make_shared<Teacher>(std::move(name));
+  chain(student.club, [&](Club& club) { club.teacher = teacher; });
+}
+
+}  // namespace section8_steps
+
+void section8() {
+  using namespace section8_steps;
+  using console::force;
+  const auto inoue = std::make_shared<Student>("井上");
+  const auto club = std::make_shared<Club>("隣人部");  // the one strong reference to the club
+  club->admit(inoue);
+  auto takayama = std::make_shared<Teacher>("高山", "精神発達理論");
+  club->teacher = takayama;
+
+  print_adviser_four_ways(*inoue);
+  std::map<std::string, std::shared_ptr<Student>> officers{{"会長", std::make_shared<Student>("日高")}};
+  print_officer(officers, "常任委員");
+  print_types_of_broken_chains();
+
+  // Back to 井上, whose club is present.
+  print_club_report(*inoue);
+
+  const auto seina = std::make_shared<Student>("星奈");
   if (chain(inoue->club, [&](Club& c) { c.admit(seina); })) {
     print(seina->name, force(seina->club)->name);
   }
 
-  auto hida = std::make_shared<Teacher>("飛騨");
-  chain(inoue->club, [&](Club& c) { c.teacher = hida; });
-  hida.reset();  // the weak teacher was its only other reference: the club has no teacher now
-  if (const auto name = chain(inoue->club, &Club::teacher, &Teacher::name)) {
-    print(cat("顧問: ", *name));
-  }
+  appoint_unheld_teacher(*inoue, "飛騨");
+  print_adviser(*inoue);  // prints nothing: that teacher is gone
 
   auto second_takayama = std::make_shared<Teacher>("高山");
   if (chain(inoue->club, [&](Club& c) { c.teacher = second_takayama; })) {
@@ -242,21 +265,24 @@ void section8() {
     print(cat("予算: ", force(inoue->club)->budget));
   }
   if (const auto name = chain(inoue->club, &Club::teacher, &Teacher::name)) {
-    print(*name);
+    print(*name);  // not reached: no teacher
   }
 
-  const auto teacher_name = kp::path<std::shared_ptr<Student>>(kp::property<&Student::club>, kp::chained,
+  // The same route as a key path: read-only, for it ends in a fixed property after chaining.
+  const auto adviser_name = kp::path<std::shared_ptr<Student>>(kp::property<&Student::club>, kp::chained,
                                                                kp::property<&Club::teacher>, kp::chained,
                                                                kp::property<&Teacher::name>);
-  if (const auto name = teacher_name.get(inoue)) {
-    print(*name);
+  if (const auto name = adviser_name.get(inoue)) {
+    print(*name);  // not reached: no teacher
   }
-  print(console::type_of(teacher_name));
+  print(console::type_of(adviser_name));
 }  // the club goes, and with its member list 井上 and 星奈
 
-// Key paths into a party.
+// Key paths into a party. Each path names its route as components; its kind and
+// value type follow from them: the party is a class, reached through its reference.
 void section9() {
   using namespace q09::keypaths;
+  using PartyRef = std::shared_ptr<Party>;
   auto party = std::make_shared<Party>("LuckyStar");
   party->members = {
       Explorer{"こなた", {{"剣", 1}, {"兜", 1}}, std::nullopt},
@@ -264,31 +290,38 @@ void section9() {
       Explorer{"かがみ", {{"薬草", 1}, {"杖", 1}}, make_ability(10, 20)},
   };
 
-  const auto herbs = kp::path<std::shared_ptr<Party>>(kp::property<&Party::members>, kp::at(1),
-                                                      kp::property<&Explorer::items>, kp::key("薬草"));
+  // Party.members[1].items["薬草"]: a dictionary entry reads as an optional.
+  const auto herbs = kp::path<PartyRef>(kp::property<&Party::members>, kp::at(1),
+                                        kp::property<&Explorer::items>, kp::key("薬草"));
   if (const auto count = herbs.get(party)) {
     print(*count);
   }
-  const auto spell = kp::path<std::shared_ptr<Party>>(kp::property<&Party::members>, kp::at(2),
-                                                      kp::property<&Explorer::ability>, kp::chained, magic);
+  // Party.members[2].ability?.magic: empty for an explorer without an ability.
+  const auto spell = kp::path<PartyRef>(kp::property<&Party::members>, kp::at(2),
+                                        kp::property<&Explorer::ability>, kp::chained, magic);
   if (const auto power = spell.get(party)) {
     print(*power);
   }
   print(party->name);
 
+  // Writable into a record variable; through the party's variable members,
+  // writable through a reference; ending in a fixed name, read-only.
   const auto dagger = kp::path<Explorer>(kp::property<&Explorer::items>, kp::key("短刀"));
   print(console::type_of(dagger));
-  const auto kagami_herbs = kp::path<std::shared_ptr<Party>>(kp::property<&Party::members>, kp::at(2),
-                                                             kp::property<&Explorer::items>, kp::key("薬草"));
+  const auto kagami_herbs = kp::path<PartyRef>(kp::property<&Party::members>, kp::at(2),
+                                               kp::property<&Explorer::items>, kp::key("薬草"));
   print(console::type_of(kagami_herbs));
-  const auto tsukasa_name = kp::path<std::shared_ptr<Party>>(kp::property<&Party::members>, kp::at(1),
-                                                             kp::property<&Explorer::name>);
+  const auto tsukasa_name =
+      kp::path<PartyRef>(kp::property<&Party::members>, kp::at(1), kp::property<&Explorer::name>);
   print(console::type_of(tsukasa_name));
 }
 
-// Key paths into records and a locker.
+// Key paths into records and a locker: the same variable height is writable
+// into a record, writable through the locker's reference, and read-only behind
+// the computed `user`.
 void section10() {
   using namespace q09::keypaths;
+  using LockerRef = std::shared_ptr<Locker>;
   const auto locker = std::make_shared<Locker>(Person{"東郷", 158});
 
   const auto player_height =
@@ -296,11 +329,9 @@ void section10() {
   print(console::type_of(player_height));
   const auto player_name = kp::path<HighScore>(kp::property<&HighScore::player>, kp::property<&Person::name>);
   print(console::type_of(player_name));
-  const auto owner_height =
-      kp::path<std::shared_ptr<Locker>>(kp::property<&Locker::owner>, kp::property<&Person::height>);
+  const auto owner_height = kp::path<LockerRef>(kp::property<&Locker::owner>, kp::property<&Person::height>);
   print(console::type_of(owner_height));
-  const auto user_height =
-      kp::path<std::shared_ptr<Locker>>(kp::computed<&Locker::user>, kp::property<&Person::height>);
+  const auto user_height = kp::path<LockerRef>(kp::computed<&Locker::user>, kp::property<&Person::height>);
   print(console::type_of(user_height));
 
   const HighScore record{Person{"結城", 155}, 9800};
