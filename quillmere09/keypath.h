@@ -27,7 +27,7 @@
 #include <tuple>
 #include <utility>
 
-#include "console/render.h"
+#include "console/type_name.h"
 #include "keypath_components.h"
 #include "keypath_kind.h"
 

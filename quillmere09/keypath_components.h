@@ -29,7 +29,9 @@
 #include <type_traits>
 #include <utility>
 
-#include "console/render.h"
+#include "console/checked.h"
+#include "console/program.h"
+#include "console/traits.h"
 #include "keypath_kind.h"
 #include "lifetime.h"
 

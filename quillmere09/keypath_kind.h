@@ -42,7 +42,7 @@
 #include <optional>
 #include <type_traits>
 
-#include "console/render.h"
+#include "console/traits.h"
 
 namespace q09::keypath {
 
