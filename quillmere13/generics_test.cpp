@@ -7,6 +7,7 @@
 #include <ranges>
 #include <set>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <unordered_map>
 #include <unordered_set>
@@ -21,6 +22,42 @@ namespace {
 using Int = std::int64_t;
 using Strings = std::vector<std::string>;
 using Rank = std::pair<Int, Int>;
+
+// Raw pointers and arrays would compare and hash by address, so that two C string literals would order by
+// where they happen to be stored: every generic function refuses them at compile time.
+template <class T>
+concept CanSwap = requires(T& a, T& b) {
+  mySwap(a, b);
+  mySwap2(a, b);
+};
+template <class X, class S>
+concept CanRank = requires(const X& x, const S& sequence) {
+  rank(x, sequence);
+};
+template <class K>
+concept CanMerge = requires(const std::unordered_map<K, Int>& m) {
+  m + m;
+};
+
+static_assert(!Equatable<const char*> && !Comparable<const char*> && !Hashable<const char*>);
+static_assert(!Comparable<char*> && !Comparable<char[4]> && !Comparable<const int*>);
+static_assert(Comparable<std::string> && Comparable<std::string_view> && Hashable<std::string_view>);
+static_assert(CanSwap<std::string> && !CanSwap<const char*> && !CanSwap<char*>);
+static_assert(CanRank<std::string, Strings> && !CanRank<const char*, std::vector<const char*>>);
+static_assert(CanMerge<std::string> && !CanMerge<const char*>);
+
+TEST(TextOrderTest, TextsCompareByContentNotByWhereTheyAreStored) {
+  // "bell" is stored before "AIZ", but "AIZ" is the lesser text.
+  constexpr char storage[] = "bell\0AIZ";
+  std::string_view little(storage, 4);
+  std::string_view great(storage + 5, 3);
+  ASSERT_LT(static_cast<const void*>(little.data()), static_cast<const void*>(great.data()));
+  mySwap(little, great);
+  EXPECT_EQ(little, "AIZ");
+  EXPECT_EQ(great, "bell");
+  EXPECT_EQ(rank(std::string_view(storage + 5, 3), std::vector<std::string_view>{little, great}),
+            (Rank{1, 3}));
+}
 
 TEST(MergeTest, RightOperandWinsAndOperandsStayUnchanged) {
   const std::unordered_map<std::string, Int> left{{"レベル", 60}, {"特技", 10}};

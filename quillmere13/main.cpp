@@ -21,6 +21,7 @@
 #include "console/render.h"
 #include "quillmere13/classes.h"
 #include "quillmere13/generics.h"
+#include "quillmere13/grading.h"
 #include "quillmere13/pick_forever.h"
 #include "quillmere13/reply.h"
 #include "quillmere13/sequences.h"
@@ -199,40 +200,34 @@ void section15() {
   print("------");
 }
 
+// Three transforms of dictionaries whose results are kept but not printed, then one value.
 void section16() {
+  using Points = std::unordered_map<std::string, Int>;
   const std::vector<Int> thresholds{90, 80, 70, 60};
-  const Strings grades{"秀", "優", "良", "可", "不可"};
-  const std::unordered_map<std::string, Int> points{{"晴信", 68}, {"香子", 52}, {"あかり", 90}, {"零", 75}};
-  const auto grade = [&](Int value) {
-    std::size_t place = 0;
-    while (place < thresholds.size() && value < thresholds[place]) ++place;
-    return grades[place];
-  };
+  const Grading grading(thresholds, {"秀", "優", "良", "可", "不可"});
+
+  // Each value mapped to its grade: {"晴信": "可", "香子": "不可", "あかり": "秀", "零": "良"}.
+  const Points points{{"晴信", 68}, {"香子", 52}, {"あかり", 90}, {"零", 75}};
   std::unordered_map<std::string, std::string> report;
-  std::ranges::transform(points, std::inserter(report, report.end()), [&](const auto& entry) {
-    return std::pair{entry.first, grade(entry.second)};
+  std::ranges::transform(points, std::inserter(report, report.end()), [&grading](const auto& entry) {
+    return std::pair{entry.first, grading.grade(entry.second)};
   });
 
-  const std::unordered_map<std::string, Int> points2{{"晴信", 68}, {"香子", 52}, {"あかり", 90}, {"零", 75}};
-  [[maybe_unused]] const auto passed =
-      to_vector(points2 | std::views::filter([](const auto& entry) { return entry.second >= 60; }) |
-                std::views::transform([](const auto& entry) { return entry.first; }));
+  // The names whose value is at least 60: 晴信, あかり and 零.
+  const Points points2{{"晴信", 68}, {"香子", 52}, {"あかり", 90}, {"零", 75}};
+  [[maybe_unused]] const auto passed = to_vector(
+      points2 | std::views::filter([](const auto& entry) { return entry.second >= 60; }) | std::views::keys);
 
+  // Everyone who comes, flattened from the replies: 那由多 伊月, 政宗, 遥 秋穂 (entries in any order).
   const std::unordered_map<std::string, Reply> replies{{"那由多", Reply::attendWith("伊月")},
                                                        {"夢子", Reply::notAttend()},
                                                        {"政宗", Reply::attend()},
                                                        {"遥", Reply::attendWith("秋穂")}};
-  const auto attendees = [](const auto& entry) {
-    const auto& [name, reply] = entry;
-    return reply.visit(
-        [&](const Reply::AttendWith& with) {
-          return Strings{name, with.companion};
-        },
-        [&](Reply::Attend) { return Strings{name}; }, [](Reply::NotAttend) { return Strings{}; });
-  };
+  const auto who_comes = [](const auto& entry) { return attendees(entry.first, entry.second); };
   [[maybe_unused]] const auto guests =
-      to_vector(replies | std::views::transform(attendees) | std::views::join);
+      to_vector(replies | std::views::transform(who_comes) | std::views::join);
 
+  // The span of the passing thresholds.
   print(thresholds.front() - thresholds.back());
 }
 
@@ -331,31 +326,42 @@ void section24() {
   for (const auto& pair : enumerated(Strings{"村上", "橘", "若林"})) print(pair);
 }
 
+// Each name's place in alphabetical order: sort by name, remember the sorted places, then restore the
+// input order by the offsets the names came with.
 void section25() {
   const Strings names{"ひかり", "いろは", "あやね", "ここあ", "あかり"};
+  const auto input_offset = [](const auto& place) {
+    const auto& [position, entry] = place;
+    const auto& [offset, name] = entry;
+    return offset;
+  };
+  const auto position_and_name = [](const auto& place) {
+    const auto& [position, entry] = place;
+    const auto& [offset, name] = entry;
+    return std::pair{position, name};
+  };
   {
     auto alphabetical = to_vector(enumerated(names));
-    std::ranges::sort(alphabetical,
-                      [](const auto& a, const auto& b) { return a.template get<1>() < b.template get<1>(); });
-    auto places = to_vector(enumerated(alphabetical));
-    std::ranges::sort(places, [](const auto& a, const auto& b) {
-      return a.template get<1>().template get<0>() < b.template get<1>().template get<0>();
+    std::ranges::sort(alphabetical, [](const auto& a, const auto& b) {
+      const auto& [offset_a, name_a] = a;
+      const auto& [offset_b, name_b] = b;
+      return name_a < name_b;
     });
-    print(to_vector(places | std::views::transform([](const auto& place) {
-                      return std::pair{place.template get<0>(), place.template get<1>().template get<1>()};
-                    })));
+    auto places = to_vector(enumerated(alphabetical));
+    std::ranges::sort(places,
+                      [&](const auto& a, const auto& b) { return input_offset(a) < input_offset(b); });
+    print(to_vector(places | std::views::transform(position_and_name)));
   }
   {
     // The same ordering, written with projections instead of comparators.
     auto alphabetical = to_vector(enumerated(names));
-    std::ranges::sort(alphabetical, std::less{},
-                      [](const auto& e) -> const std::string& { return e.template get<1>(); });
+    std::ranges::sort(alphabetical, std::less{}, [](const auto& entry) -> const std::string& {
+      const auto& [offset, name] = entry;
+      return name;
+    });
     auto places = to_vector(enumerated(alphabetical));
-    std::ranges::sort(places, std::less{},
-                      [](const auto& p) { return p.template get<1>().template get<0>(); });
-    print(to_vector(places | std::views::transform([](const auto& place) {
-                      return std::pair{place.template get<0>(), place.template get<1>().template get<1>()};
-                    })));
+    std::ranges::sort(places, std::less{}, input_offset);
+    print(to_vector(places | std::views::transform(position_and_name)));
   }
 }
 

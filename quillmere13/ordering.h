@@ -13,11 +13,19 @@
 #include <concepts>
 #include <cstddef>
 #include <functional>
+#include <type_traits>
 
 namespace q13 {
 
+// Raw pointers and arrays compare and hash by address, not by what they point at: two C string literals
+// would order by where they happen to be stored. They take no part in the generic vocabulary; texts are
+// std::string (or std::string_view), which compare by content.
 template <class T>
-concept Equatable = requires(const T& a, const T& b) {
+concept ComparedByAddress =
+    std::is_pointer_v<std::remove_cvref_t<T>> || std::is_array_v<std::remove_cvref_t<T>>;
+
+template <class T>
+concept Equatable = !ComparedByAddress<T> && requires(const T& a, const T& b) {
   { a == b } -> std::convertible_to<bool>;
   { a != b } -> std::convertible_to<bool>;
 };

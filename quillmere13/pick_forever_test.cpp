@@ -35,6 +35,8 @@ static_assert(CanSort<PickForever<std::string>> && CanConcatenate<PickForever<st
 static_assert(CanSort<PickForever<console::Character>> && CanMakeUnique<PickForever<console::Character>>);
 static_assert(!CanSort<PickForever<Plain>> && !CanMakeUnique<PickForever<Plain>> &&
               !CanConcatenate<PickForever<Plain>>);
+// C strings would sort and unique by address: neither is offered.
+static_assert(!CanSort<PickForever<const char*>> && !CanMakeUnique<PickForever<const char*>>);
 // Ordered but not hashable: sorting only.
 static_assert(CanSort<PickForever<std::pair<Int, Int>>> && !CanMakeUnique<PickForever<std::pair<Int, Int>>>);
 

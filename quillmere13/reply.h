@@ -5,12 +5,16 @@
 //
 //   reply.visit([](const Reply::AttendWith& a) { ... a.companion ... },
 //               [](Reply::Attend) { ... }, [](Reply::NotAttend) { ... });
+//
+// attendees(name, reply) is who comes for one invited person; flattening a dictionary of replies with it
+// gives everyone who comes, each companion right after the person who brings them.
 #pragma once
 
 #include <string>
 #include <type_traits>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace q13 {
 
@@ -40,5 +44,15 @@ class Reply {
 
   std::variant<AttendWith, Attend, NotAttend> value_;
 };
+
+// The invited person followed by the companion, the person alone, or nobody.
+inline std::vector<std::string> attendees(const std::string& invited, const Reply& reply) {
+  return reply.visit(
+      [&](const Reply::AttendWith& with) {
+        return std::vector<std::string>{invited, with.companion};
+      },
+      [&](Reply::Attend) { return std::vector<std::string>{invited}; },
+      [](Reply::NotAttend) { return std::vector<std::string>{}; });
+}
 
 }  // namespace q13

@@ -53,8 +53,9 @@ TEST(EnumeratedTest, LabelsOffsetAndElement) {
   const auto pairs = to_vector(enumerated(Strings{"村上", "橘"}));
   ASSERT_EQ(pairs.size(), 2u);
   EXPECT_EQ(console::render(pairs[0]), "(offset: 0, element: \"村上\")");
-  EXPECT_EQ(pairs[1].get<0>(), 1);
-  EXPECT_EQ(pairs[1].get<1>(), "橘");
+  const auto& [offset, element] = pairs[1];
+  EXPECT_EQ(offset, 1);
+  EXPECT_EQ(element, "橘");
 }
 
 }  // namespace
