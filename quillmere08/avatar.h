@@ -3,19 +3,18 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "quillmere08/class_object.h"
 
 namespace q08 {
 
-class Avatar {
+class Avatar : public ClassRoot<Avatar> {
  public:
   struct Type : MetatypeOf<Avatar, ClassObject> {
     virtual void say() const;  // class func say(): prints its own class
   };
-  static const Type& self() { return class_object<Avatar>(); }
-  virtual const Type& dynamicType() const { return self(); }
-  virtual ~Avatar() = default;
+  explicit Avatar(const Init& init) : ClassRoot(init) {}
 };
 
 class Player : public Avatar {
@@ -23,10 +22,7 @@ class Player : public Avatar {
   struct Type : MetatypeOf<Player, Avatar::Type> {
     void say() const override;
   };
-  static const Type& self() { return class_object<Player>(); }
-  const Type& dynamicType() const override { return self(); }
-
-  explicit Player(std::string name) : name(std::move(name)) {}
+  Player(const Init& init, std::string name) : Avatar(init), name(std::move(name)) {}
 
   const std::string name;
 };

@@ -2,26 +2,39 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace q08 {
 namespace {
 
+// A subclass no section uses, which declares no class object of its own.
+class Spectator : public Player {
+ public:
+  using Player::Player;
+};
+
 TEST(Avatar, SayRunsTheMethodOfTheDynamicClass) {
-  std::shared_ptr<Avatar> player = std::make_shared<Player>("(none)");
-  std::shared_ptr<Avatar> avatar = std::make_shared<Avatar>();
+  std::shared_ptr<Avatar> player = make<Player>("(none)");
+  std::shared_ptr<Avatar> avatar = make<Avatar>();
+  std::shared_ptr<Avatar> spectator = make<Spectator>("見物人");
   testing::internal::CaptureStdout();
-  Player::self().say();
-  Avatar::self().say();
+  classObject<Player>().say();
+  classObject<Avatar>().say();
   player->dynamicType().say();
   avatar->dynamicType().say();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Player\nAvatar\nPlayer\nAvatar\n");
+  spectator->dynamicType().say();  // inherited from Player
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Player\nAvatar\nPlayer\nAvatar\nPlayer\n");
 }
 
 TEST(Avatar, ExactTypeComparisonIsNotASubclassTest) {
-  std::shared_ptr<Avatar> player = std::make_shared<Player>("(none)");
-  std::shared_ptr<Avatar> avatar = std::make_shared<Avatar>();
-  EXPECT_TRUE(player->dynamicType() == Player::self());
-  EXPECT_FALSE(player->dynamicType() == Avatar::self());
-  EXPECT_FALSE(avatar->dynamicType() == Player::self());
+  std::shared_ptr<Avatar> player = make<Player>("(none)");
+  std::shared_ptr<Avatar> avatar = make<Avatar>();
+  std::shared_ptr<Avatar> spectator = make<Spectator>("見物人");
+  EXPECT_TRUE(player->dynamicType() == classObject<Player>());
+  EXPECT_FALSE(player->dynamicType() == classObject<Avatar>());
+  EXPECT_FALSE(avatar->dynamicType() == classObject<Player>());
+  EXPECT_FALSE(spectator->dynamicType() == classObject<Player>());
+  EXPECT_TRUE(spectator->dynamicType() == classObject<Spectator>());
 }
 
 }  // namespace

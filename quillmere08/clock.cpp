@@ -24,14 +24,6 @@ std::string twelveHourText(std::int64_t hour, std::int64_t min, bool pm, MinuteF
 
 namespace time3 {
 
-std::shared_ptr<Time> Time::Type::make(std::int64_t hour, std::int64_t min) const {
-  return std::make_shared<Time>(hour, min);
-}
-
-std::shared_ptr<Time> Time12::Type::make(std::int64_t hour, std::int64_t min) const {
-  return std::make_shared<Time12>(hour, min);
-}
-
 void Time12::advance(std::int64_t min) {
   Time::advance(min);
   while (hour >= 12) {

@@ -83,18 +83,12 @@ namespace time3 {
 
 // The third Time: its initialiser is required, so a caller that holds only an object's class can make
 // another object of that class (dynamicType().make(hour, min)); advance(min:) is overridable.
-class Time {
+class Time : public ClassRoot<Time> {
  public:
-  struct Type : MetatypeOf<Time, ClassObject> {
-    // required init(hour:min:), called on a class value.
-    virtual std::shared_ptr<Time> make(std::int64_t hour, std::int64_t min) const;
-  };
-  static const Type& self() { return class_object<Time>(); }
-  virtual const Type& dynamicType() const { return self(); }
+  struct Type : MetatypeOf<Time, ClassObject>, RequiredInitialiser<Time, std::int64_t, std::int64_t> {};
 
-  // Stores both values as given, unchecked.
-  Time(std::int64_t hour, std::int64_t min) : hour(hour), min(min) {}
-  virtual ~Time() = default;
+  // required init(hour:min:): stores both values as given, unchecked.
+  Time(const Init& init, std::int64_t hour, std::int64_t min) : ClassRoot(init), hour(hour), min(min) {}
 
   virtual void advance(std::int64_t min) { advanceClock(hour, this->min, min); }
   std::string clockText() const { return q08::clockText(hour, min, MinuteFormat::blankPadded); }
@@ -106,14 +100,9 @@ class Time {
 // The second Time12: built from a 24-hour hour, and keeps its hour within 0 to 11 when advanced.
 class Time12 : public Time, public console::CustomStringConvertible {
  public:
-  struct Type : MetatypeOf<Time12, Time::Type> {
-    std::shared_ptr<Time> make(std::int64_t hour, std::int64_t min) const override;
-  };
-  static const Type& self() { return class_object<Time12>(); }
-  const Type& dynamicType() const override { return self(); }
-
-  // 0..11 -> same hour, AM; 12..23 -> hour - 12, PM.
-  Time12(std::int64_t hour, std::int64_t min) : Time(hour < 12 ? hour : hour - 12, min), pm(hour > 11) {}
+  // required init(hour:min:) from a 24-hour hour: 0..11 -> same hour, AM; 12..23 -> hour - 12, PM.
+  Time12(const Init& init, std::int64_t hour, std::int64_t min)
+      : Time(init, hour < 12 ? hour : hour - 12, min), pm(hour > 11) {}
 
   // The Time rule, then each pass of the hour over 12 flips AM and PM.
   void advance(std::int64_t min) override;

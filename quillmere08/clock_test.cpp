@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <any>
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "console/render.h"
+#include "quillmere08/cast.h"
 
 namespace q08 {
 namespace {
@@ -44,16 +49,16 @@ TEST(FirstTime12, PrintsByItsDescriptionThroughABaseReference) {
                               std::make_shared<time2::Time12>(9, 5, false)};
   EXPECT_EQ(console::render(times[0]), " 1:20 PM");
   EXPECT_EQ(console::render(times), "[ 1:20 PM,  9:05 AM]");
-  const std::shared_ptr<time3::Time> third = std::make_shared<time3::Time12>(13, 5);
+  const std::shared_ptr<time3::Time> third = make<time3::Time12>(13, 5);
   EXPECT_EQ(console::render(third), " 1: 5 PM");
 }
 
 TEST(ThirdTime, AdvanceAndBlankPaddedMinute) {
-  time3::Time time(11, 45);
-  time.advance(30);
-  EXPECT_EQ(time.clockText(), "12:15");
-  time.advance(-10);
-  EXPECT_EQ(time.clockText(), "12: 5");
+  const auto time = make<time3::Time>(11, 45);
+  time->advance(30);
+  EXPECT_EQ(time->clockText(), "12:15");
+  time->advance(-10);
+  EXPECT_EQ(time->clockText(), "12: 5");
 }
 
 TEST(SecondTime12, TwentyFourHourConstructor) {
@@ -64,49 +69,79 @@ TEST(SecondTime12, TwentyFourHourConstructor) {
   };
   for (const Case& c :
        {Case{0, 0, false}, Case{11, 11, false}, Case{12, 0, true}, Case{16, 4, true}, Case{23, 11, true}}) {
-    time3::Time12 time(c.hour, 7);
-    EXPECT_EQ(time.hour, c.held) << "from " << c.hour;
-    EXPECT_EQ(time.pm, c.pm) << "from " << c.hour;
-    EXPECT_EQ(time.min, 7);
+    const auto time = make<time3::Time12>(c.hour, 7);
+    EXPECT_EQ(time->hour, c.held) << "from " << c.hour;
+    EXPECT_EQ(time->pm, c.pm) << "from " << c.hour;
+    EXPECT_EQ(time->min, 7);
   }
 }
 
 TEST(SecondTime12, AdvanceFlipsHalfOfTheDay) {
-  time3::Time12 morning(11, 45);
-  morning.advance(30);
-  EXPECT_EQ(morning.hour, 0);
-  EXPECT_EQ(morning.min, 15);
-  EXPECT_TRUE(morning.pm);
-  EXPECT_EQ(morning.description(), " 0:15 PM");
+  const auto morning = make<time3::Time12>(11, 45);
+  morning->advance(30);
+  EXPECT_EQ(morning->hour, 0);
+  EXPECT_EQ(morning->min, 15);
+  EXPECT_TRUE(morning->pm);
+  EXPECT_EQ(morning->description(), " 0:15 PM");
 
-  time3::Time12 evening(23, 45);
-  evening.advance(30);
-  EXPECT_EQ(evening.hour, 0);
-  EXPECT_FALSE(evening.pm);
-  EXPECT_EQ(evening.description(), " 0:15 AM");
+  const auto evening = make<time3::Time12>(23, 45);
+  evening->advance(30);
+  EXPECT_EQ(evening->hour, 0);
+  EXPECT_FALSE(evening->pm);
+  EXPECT_EQ(evening->description(), " 0:15 AM");
 
-  time3::Time12 within(1, 10);
-  within.advance(5);
-  EXPECT_EQ(within.description(), " 1:15 AM");
+  const auto within = make<time3::Time12>(1, 10);
+  within->advance(5);
+  EXPECT_EQ(within->description(), " 1:15 AM");
 }
 
 TEST(SecondTime12, AdvanceIsChosenByTheDynamicClass) {
-  std::shared_ptr<time3::Time> time = std::make_shared<time3::Time12>(11, 45);
+  std::shared_ptr<time3::Time> time = make<time3::Time12>(11, 45);
   time->advance(30);
   EXPECT_EQ(time->hour, 0);
 }
 
 TEST(RequiredInitialiser, MakesAnObjectOfTheDynamicClass) {
-  std::shared_ptr<time3::Time> plain = std::make_shared<time3::Time>(16, 30);
-  std::shared_ptr<time3::Time> twelve = std::make_shared<time3::Time12>(16, 30);
+  std::shared_ptr<time3::Time> plain = make<time3::Time>(16, 30);
+  std::shared_ptr<time3::Time> twelve = make<time3::Time12>(16, 30);
 
   auto plain_copy = plain->dynamicType().make(16, 30);
   auto twelve_copy = twelve->dynamicType().make(16, 30);
-  EXPECT_EQ(plain_copy->dynamicType(), time3::Time::self());
+  EXPECT_EQ(plain_copy->dynamicType(), classObject<time3::Time>());
   EXPECT_EQ(dynamic_cast<time3::Time12*>(plain_copy.get()), nullptr);
   ASSERT_NE(dynamic_cast<time3::Time12*>(twelve_copy.get()), nullptr);
   EXPECT_EQ(twelve_copy->hour, 4);  // through Time12's own 24-hour initialiser
   EXPECT_NE(twelve_copy, twelve);
+}
+
+// A subclass that declares nothing: made again from its dynamic class, it is still itself.
+class LateTime12 : public time3::Time12 {
+ public:
+  using Time12::Time12;
+};
+
+TEST(RequiredInitialiser, ASubclassThatDeclaresNothingIsMadeAsItself) {
+  const std::shared_ptr<time3::Time> late = make<LateTime12>(11, 45);
+  const auto again = late->dynamicType().make(late->hour, late->min);
+  EXPECT_EQ(again->dynamicType(), classObject<LateTime12>());
+  EXPECT_EQ(console::render(again->dynamicType()), "LateTime12");
+  again->advance(30);  // Time12's override, inherited
+  EXPECT_EQ(console::render(again), " 0:15 PM");
+}
+
+TEST(FirstTime12, AValueOfAnyTypeDowncastsByTheObjectsClass) {
+  const std::vector<std::any> things{
+      std::shared_ptr<time2::Time>(std::make_shared<time2::Time12>(1, 16, false)), std::string("駅前"),
+      std::int64_t{15532}};
+  EXPECT_EQ(console::render(console::forced_cast<time2::Time12, time2::Time>(things[0])), " 1:16 AM");
+  const std::any exactly = std::make_shared<time2::Time12>(4, 30, true);
+  EXPECT_EQ(console::render(console::forced_cast<time2::Time12, time2::Time>(exactly)), " 4:30 PM");
+}
+
+TEST(FirstTime12DeathTest, APlainTimeOfAnyTypeIsNoTime12) {
+  const std::any plain = std::shared_ptr<time2::Time>(std::make_shared<time2::Time>(18, 45));
+  EXPECT_DEATH((console::forced_cast<time2::Time12, time2::Time>(plain)),
+               "could not cast value of type Time to Time12");
 }
 
 TEST(FirstTime12, DescriptionZeroPadsMinute) {

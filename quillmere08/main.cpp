@@ -109,7 +109,9 @@ void section3() {
 
   const std::vector<std::any> things{std::make_shared<Time12>(1, 16, false), std::string("駅前"),
                                      std::int64_t{15532}};
-  print(console::forced_cast<std::shared_ptr<Time12>>(things[0]));
+  // A value of any type remembers the static type it was stored as; the cast names Time, the base class a
+  // reference to a Time12 may have been stored as, and tests the object's class at run time.
+  print(console::forced_cast<Time12, Time>(things[0]));
 }
 
 // Class-level counters, one per pair, read when a description is made.
@@ -130,14 +132,14 @@ void section4() {
 void section5() {
   q08::pair3::A::show();
   q08::pair3::B::show();
-  q08::pair4::A::self().show();
-  q08::pair4::B::self().show();
+  q08::classObject<q08::pair4::A>().show();
+  q08::classObject<q08::pair4::B>().show();
 }
 
 // An overridable class method called on each object's dynamic class.
 void section6() {
-  std::shared_ptr<q08::pair5::A> first = std::make_shared<q08::pair5::A>();
-  std::shared_ptr<q08::pair5::A> second = std::make_shared<q08::pair5::B>();
+  std::shared_ptr<q08::pair5::A> first = q08::make<q08::pair5::A>();
+  std::shared_ptr<q08::pair5::A> second = q08::make<q08::pair5::B>();
   first->dynamicType().show();
   first.reset();
   second->dynamicType().show();
@@ -238,8 +240,8 @@ void section15() {
 
 // Type values: a class, the type of a class, and a variable of that type holding a subclass.
 void section16() {
-  print(q08::A::self(), console::type_of(q08::A::self()));
-  const q08::A::Type& type = q08::B::self();
+  print(q08::classObject<q08::A>(), console::type_of(q08::classObject<q08::A>()));
+  const q08::A::Type& type = q08::classObject<q08::B>();
   print(type, console::type<q08::A::Type>);
 }
 
@@ -247,10 +249,10 @@ void section16() {
 void section17() {
   using q08::Avatar;
   using q08::Player;
-  Player::self().say();
-  auto player = std::make_shared<Player>("(none)");
-  if (player->dynamicType() == Player::self()) print(player->name);
-  std::shared_ptr<Avatar> avatar = std::make_shared<Avatar>();
+  q08::classObject<Player>().say();
+  auto player = q08::make<Player>("(none)");
+  if (player->dynamicType() == q08::classObject<Player>()) print(player->name);
+  std::shared_ptr<Avatar> avatar = q08::make<Avatar>();
   avatar->dynamicType().say();
 }
 
@@ -259,12 +261,12 @@ void section18() {
   using q08::time3::Time;
   using q08::time3::Time12;
 
-  std::shared_ptr<Time> time = std::make_shared<Time>(11, 45);
+  std::shared_ptr<Time> time = q08::make<Time>(11, 45);
   auto copy = time->dynamicType().make(time->hour, time->min);
   copy->advance(30);
   print(copy->clockText());
 
-  std::shared_ptr<Time> time12 = std::make_shared<Time12>(11, 45);
+  std::shared_ptr<Time> time12 = q08::make<Time12>(11, 45);
   auto copy12 = time12->dynamicType().make(time12->hour, time12->min);
   copy12->advance(30);
   print(console::forced_cast<Time12>(copy12));
@@ -272,7 +274,7 @@ void section18() {
 
 // A protocol test on the object's dynamic class.
 void section19() {
-  std::shared_ptr<q08::A> c = std::make_shared<q08::C>();
+  std::shared_ptr<q08::A> c = q08::make<q08::C>();
   print(q08::conforms<q08::P>(*c));
 }
 

@@ -14,19 +14,15 @@
 
 namespace q08 {
 
-class A {
+class A : public ClassRoot<A> {
  public:
   struct Type : MetatypeOf<A, ClassObject> {};
-  static const Type& self() { return class_object<A>(); }
-  virtual const Type& dynamicType() const { return self(); }
-  virtual ~A() = default;
+  explicit A(const Init& init) : ClassRoot(init) {}
 };
 
 class B : public A {
  public:
-  struct Type : MetatypeOf<B, A::Type> {};
-  static const Type& self() { return class_object<B>(); }
-  const Type& dynamicType() const override { return self(); }
+  using A::A;
 };
 
 // A protocol without requirements; conformance is tested at run time with dynamic_cast.
@@ -37,9 +33,7 @@ class P {
 
 class C : public A, public P {
  public:
-  struct Type : MetatypeOf<C, A::Type> {};
-  static const Type& self() { return class_object<C>(); }
-  const Type& dynamicType() const override { return self(); }
+  using A::A;
 };
 
 // "<total>: A, Level=<level>, 1000pt, <rank>" — the counter is read when the text is made.
@@ -107,7 +101,6 @@ class A {
   struct Type : MetatypeOf<A, ClassObject> {
     void show() const;
   };
-  static const Type& self() { return class_object<A>(); }
 };
 
 class B : public A {
@@ -115,7 +108,6 @@ class B : public A {
   struct Type : MetatypeOf<B, A::Type> {
     void show() const;
   };
-  static const Type& self() { return class_object<B>(); }
 };
 
 }  // namespace pair4
@@ -123,14 +115,12 @@ class B : public A {
 namespace pair5 {
 
 // show() is an overridable class method: the object's dynamic class decides which one runs.
-class A {
+class A : public ClassRoot<A> {
  public:
   struct Type : MetatypeOf<A, ClassObject> {
     virtual void show() const;
   };
-  static const Type& self() { return class_object<A>(); }
-  virtual const Type& dynamicType() const { return self(); }
-  virtual ~A() = default;
+  explicit A(const Init& init) : ClassRoot(init) {}
 };
 
 class B : public A {
@@ -138,8 +128,7 @@ class B : public A {
   struct Type : MetatypeOf<B, A::Type> {
     void show() const override;
   };
-  static const Type& self() { return class_object<B>(); }
-  const Type& dynamicType() const override { return self(); }
+  using A::A;
 };
 
 }  // namespace pair5

@@ -37,10 +37,10 @@ TEST(TypeLevelShow, NamedTypesAndDynamicClass) {
   testing::internal::CaptureStdout();
   pair3::A::show();
   pair3::B::show();
-  pair4::A::self().show();
-  pair4::B::self().show();
-  std::shared_ptr<pair5::A> a = std::make_shared<pair5::A>();
-  std::shared_ptr<pair5::A> b = std::make_shared<pair5::B>();
+  classObject<pair4::A>().show();
+  classObject<pair4::B>().show();
+  std::shared_ptr<pair5::A> a = make<pair5::A>();
+  std::shared_ptr<pair5::A> b = make<pair5::B>();
   a->dynamicType().show();
   b->dynamicType().show();
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "A\nB\nA\nB\nA\nB\n");
