@@ -1,5 +1,7 @@
 #include "quillmere08/calendar.h"
 
+#include <iterator>
+
 #include "console/render.h"
 
 namespace q08 {
@@ -23,10 +25,16 @@ const std::vector<std::string>& CalendarDate::namesOfDays() {
   return names;
 }
 
+const std::string& CalendarDate::nameOfDay(std::int64_t dow) {
+  const auto& names = namesOfDays();
+  if (dow < 0 || dow >= std::ssize(names)) console::fail(console::cat("no day of the week numbered ", dow));
+  return names[static_cast<std::size_t>(dow)];
+}
+
 void CalendarDate::setDay(std::int64_t value) {
   DateInfo::setDay(value);
   dow = dayOfWeek(year, month, day());
-  dweek = namesOfDays().at(static_cast<std::size_t>(dow));
+  dweek = nameOfDay(dow);
 }
 
 std::string CalendarDate::description() const {

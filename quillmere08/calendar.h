@@ -42,10 +42,13 @@ class DateInfo : public DayOfMonth {
 class CalendarDate : public DateInfo {
  public:
   CalendarDate(std::int64_t year, std::int64_t month, std::int64_t day)
-      : DateInfo(year, month, day), dweek(namesOfDays().at(static_cast<std::size_t>(dow))) {}
+      : DateInfo(year, month, day), dweek(nameOfDay(dow)) {}
 
   // "Sun" .. "Sat", indexed by dow; made on first use and kept for the run.
   static const std::vector<std::string>& namesOfDays();
+  // namesOfDays()[dow]. A dow outside 0 to 6 (from a year, month or day outside the rule's range) is a
+  // logic error that stops the program.
+  static const std::string& nameOfDay(std::int64_t dow);
 
   // Stores the day, then recomputes dow and dweek (the observer runs on every assignment).
   void setDay(std::int64_t value) override;

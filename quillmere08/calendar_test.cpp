@@ -54,6 +54,22 @@ TEST(CalendarDate, ChangingMonthOrYearRunsNoObserver) {
   EXPECT_EQ(console::render(date), "2011/08/30 (Fri)");
 }
 
+TEST(CalendarDate, NamesEveryDayOfTheWeek) {
+  EXPECT_EQ(CalendarDate::nameOfDay(0), "Sun");
+  EXPECT_EQ(CalendarDate::nameOfDay(6), "Sat");
+}
+
+// Outside the years, months and days the rule is made for, the count can fall below zero: the program stops
+// there instead of reading outside the names.
+TEST(CalendarDateDeathTest, ADayOfTheWeekOutsideTheWeekStops) {
+  console::start_program("Quillmere08");
+  ASSERT_LT(dayOfWeek(1, 1, -400), 0);
+  EXPECT_DEATH(CalendarDate(1, 1, -400), "^Quillmere08: no day of the week numbered -1\n");
+  CalendarDate date(2010, 7, 30);
+  EXPECT_DEATH(date.setDay(-3000), "no day of the week numbered -");
+  EXPECT_DEATH(CalendarDate::nameOfDay(7), "numbered 7");
+}
+
 TEST(DateInfo, SettingDayWithoutObserverLeavesDow) {
   DateInfo info(2010, 7, 30);
   info.setDay(31);

@@ -4,6 +4,9 @@
 // exists (a factory returns null), plates2 builds the object and then runs its initialiser chain, which
 // may fail, dropping the half-made object (as a failable initialiser releases what it had set up).
 // Either way the caller gets a null reference and nothing is printed.
+//
+// The factories are the only way to a plate: every constructor takes the family's PlateKey, which only the
+// family's own classes can make (its constructor is private, so not even `{}` makes one).
 #pragma once
 
 #include <memory>
@@ -16,9 +19,20 @@ std::string plateText(const std::string& name, const std::string& title);
 
 namespace plates1 {
 
+class NamePlate;
+class SpeakerNamePlate;
+class GuestNamePlate;
+
+class PlateKey {
+  PlateKey() = default;
+  friend NamePlate;
+  friend SpeakerNamePlate;
+  friend GuestNamePlate;
+};
+
 class NamePlate {
  protected:
-  struct Key {};  // constructors are reached only through the failable factories
+  using Key = PlateKey;
 
  public:
   // init?(name:title:): null when the name is empty.
@@ -57,9 +71,16 @@ class GuestNamePlate : public NamePlate {
 
 namespace plates2 {
 
+class NamePlate;
+
+class PlateKey {
+  PlateKey() = default;
+  friend NamePlate;  // makeFailable makes every plate of the family
+};
+
 class NamePlate {
  protected:
-  struct Key {};
+  using Key = PlateKey;
 
  public:
   // init?(name:title:): null when the name is empty.

@@ -2,10 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <type_traits>
+
 #include "console/render.h"
 
 namespace q08 {
 namespace {
+
+// The failable factories are the only way to a plate: the constructors need the family's key, and nothing
+// outside the family can make one, not even with `{}`.
+template <class Plate, class... Args>
+concept BuildableAroundTheFactory = std::is_constructible_v<Plate, Args...> || requires(Args... args) {
+  Plate({}, args...);
+};
+static_assert(!BuildableAroundTheFactory<plates1::NamePlate, std::string, std::string>);
+static_assert(!BuildableAroundTheFactory<plates1::SpeakerNamePlate, std::string>);
+static_assert(!BuildableAroundTheFactory<plates1::GuestNamePlate, std::string>);
+static_assert(!BuildableAroundTheFactory<plates2::NamePlate>);
+static_assert(!BuildableAroundTheFactory<plates2::SpeakerNamePlate>);
+static_assert(!BuildableAroundTheFactory<plates2::GuestNamePlate>);
+static_assert(!std::is_default_constructible_v<plates1::PlateKey> &&
+              !std::is_default_constructible_v<plates2::PlateKey>);
 
 // Both families must behave alike; one typed test body runs against each.
 struct Family1 {

@@ -24,11 +24,21 @@ TEST(Recipe, DescriptionUsesTheDynamicSubscript) {
   EXPECT_EQ(console::render(Arrange(1.0)), "6.6, 8.9, 7.5, 9.1");
 }
 
-TEST(Arrange, FactorIsReadThroughItsAccessor) {
-  Arrange arrange(10.0);
+// Overrides the accessor only: a subscript that read the stored factor directly would not see it.
+class DoubledArrange : public Arrange {
+ public:
+  using Arrange::Arrange;
+  double multiple() const override { return Arrange::multiple() * 2.0; }
+};
+
+TEST(Arrange, SubscriptReadsTheFactorThroughItsOverridableAccessor) {
+  DoubledArrange arrange(10.0);
+  EXPECT_EQ(arrange[2], 150.0);
+  EXPECT_EQ(arrange[0], 6.6 * 20.0);
   arrange.setMultiple(2.0);
-  EXPECT_EQ(arrange[2], 15.0);
-  EXPECT_EQ(arrange.multiple(), 2.0);
+  EXPECT_EQ(arrange[2], 30.0);
+  const Recipe& recipe = arrange;
+  EXPECT_EQ(console::render(recipe), console::cat(6.6 * 4.0, ", ", 8.9 * 4.0, ", 30.0, ", 9.1 * 4.0));
 }
 
 }  // namespace
