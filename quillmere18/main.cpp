@@ -16,6 +16,7 @@
 
 #include "console/render.h"
 #include "quillmere18/collatz.h"
+#include "quillmere18/reference_buffer.h"
 #include "quillmere18/sequences.h"
 
 using console::print;
@@ -93,54 +94,12 @@ void section10() {
   print(q18::concatenated(seven_to_ten, a));
 }
 
-// Steps 4 and 5: a raw, uninitialised buffer of strong references, filled and emptied by hand.
-// std::allocator gives storage only; construct_at and destroy are what a typed buffer does for us.
-template <class Object>
-class ReferenceBuffer {
- public:
-  explicit ReferenceBuffer(std::size_t count) : count_(count), slots_(allocator_.allocate(count)) {}
-  ReferenceBuffer(const ReferenceBuffer&) = delete;
-  ReferenceBuffer& operator=(const ReferenceBuffer&) = delete;
-  ~ReferenceBuffer() { allocator_.deallocate(slots_, count_); }
-
-  // Fills uninitialised slots [first, last) with the same reference.
-  void initialize(std::size_t first, std::size_t last, const std::shared_ptr<Object>& object) {
-    for (std::size_t i = first; i < last; ++i) std::construct_at(slots_ + i, object);
-  }
-  void initialize(std::size_t slot, std::shared_ptr<Object> object) {
-    std::construct_at(slots_ + slot, std::move(object));
-  }
-  // Replaces an initialised slot; the reference it held is released.
-  void assign(std::size_t slot, std::shared_ptr<Object> object) { slots_[slot] = std::move(object); }
-  // Ends every reference; the slots are uninitialised again.
-  void deinitialize() { std::destroy_n(slots_, count_); }
-
- private:
-  std::allocator<std::shared_ptr<Object>> allocator_;
-  std::size_t count_;
-  std::shared_ptr<Object>* slots_;
-};
-
-namespace first_vamp {
-class Vamp {
- public:
-  explicit Vamp(std::int64_t value) : value(value) {}
-  std::int64_t value;
-};
-}  // namespace first_vamp
-
-namespace second_vamp {
-class Vamp {
- public:
-  explicit Vamp(std::int64_t value) : value(value) {}
-  std::int64_t value;
-};
-}  // namespace second_vamp
-
+// Computations without output: grouping and merging dictionaries, and raw buffers of references.
 void section11() {
   const std::vector<std::string> names{"YUI", "Shizuka", "saki", "yukino", "IROHA"};
-  [[maybe_unused]] const auto by_initial = q18::grouped(
-      names, [](const std::string& name) { return q18::uppercased(console::characters(name).front()); });
+  // Keyed by the first character in upper case. Only the ASCII letters a to z change case (every name here
+  // is ASCII); any other first character is its own key.
+  [[maybe_unused]] const auto by_initial = q18::grouped(names, q18::ascii_upper_initial);
 
   const std::map<std::string, std::int64_t> first{{"遠山", 6}, {"八神", 8}, {"飯島", 1}};
   const std::map<std::string, std::int64_t> second{{"神崎", 7}, {"遠山", 3}};
@@ -151,25 +110,25 @@ void section11() {
   q18::merge(scores, updates, [](std::int64_t old, std::int64_t updated) { return std::max(old, updated); });
 
   {
-    using first_vamp::Vamp;
-    ReferenceBuffer<Vamp> buffer(4);
+    using q18::first_vamp::Vamp;
+    q18::ReferenceBuffer<Vamp> buffer(4);
     buffer.initialize(1, 4, std::make_shared<Vamp>(9));
     std::make_shared<Vamp>(20);  // made and dropped at once
     buffer.initialize(0, std::make_shared<Vamp>(25));
     buffer.deinitialize();
   }
   {
-    using second_vamp::Vamp;
+    using q18::second_vamp::Vamp;
     auto v0 = std::make_shared<Vamp>(0);
     auto v1 = std::make_shared<Vamp>(1);
     auto v2 = std::make_shared<Vamp>(2);
     auto v3 = std::make_shared<Vamp>(3);
-    ReferenceBuffer<Vamp> buffer(4);
+    q18::ReferenceBuffer<Vamp> buffer(4);
     buffer.initialize(1, 4, std::make_shared<Vamp>(9));
     buffer.initialize(0, std::make_shared<Vamp>(20));
     v1.reset();
     v0.reset();
-    buffer.assign(1, v2);
+    buffer.assign(1, v2);  // slot 1 lets go of the Vamp of 9
     buffer.deinitialize();
   }
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <concepts>
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <ranges>
@@ -11,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "console/program.h"
 #include "console/utf8.h"
 
 namespace q18 {
@@ -77,8 +79,24 @@ std::map<K, V> merging(std::map<K, V> first, const std::map<K, V>& second, Combi
   return first;
 }
 
-// The upper-case form of a character (Latin letters a to z; others are left as they are).
-inline console::Character uppercased(console::Character c) {
+// The first character of a text. An empty text has none, and one that does not start with valid UTF-8 has
+// none to speak of: asking for it is a logic error that stops the program.
+inline console::Character first_character(std::string_view text) {
+  std::size_t position = 0;
+  const auto scalar =
+      console::decode_one({reinterpret_cast<const unsigned char*>(text.data()), text.size()}, position);
+  if (!scalar) {
+    console::fail(text.empty() ? "an empty text has no first character"
+                               : "a text that does not start with UTF-8 has no first character");
+  }
+  return console::Character(*scalar);
+}
+
+// The first character of a name, turned to upper case when it is one of the ASCII letters a to z. Only those
+// change: "é", "ж", a full-width "ｙ" and every other first character is its own key as it is. An empty name
+// stops the program (see first_character).
+inline console::Character ascii_upper_initial(std::string_view name) {
+  const console::Character c = first_character(name);
   return c.value >= U'a' && c.value <= U'z' ? console::Character(c.value - U'a' + U'A') : c;
 }
 

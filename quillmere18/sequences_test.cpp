@@ -29,12 +29,46 @@ TEST(Joined, PutsTheSeparatorOnlyBetweenNeighbours) {
 
 TEST(Grouped, KeepsInputOrderWithinAGroup) {
   const std::vector<std::string> names{"YUI", "Shizuka", "saki", "yukino", "IROHA"};
-  const auto groups = q18::grouped(
-      names, [](const std::string& name) { return q18::uppercased(console::characters(name).front()); });
+  const auto groups = q18::grouped(names, q18::ascii_upper_initial);
   ASSERT_EQ(groups.size(), 3u);
   EXPECT_EQ(groups.at(console::Character(U'Y')), (std::vector<std::string>{"YUI", "yukino"}));
   EXPECT_EQ(groups.at(console::Character(U'S')), (std::vector<std::string>{"Shizuka", "saki"}));
   EXPECT_EQ(groups.at(console::Character(U'I')), (std::vector<std::string>{"IROHA"}));
+}
+
+TEST(Grouped, NamesThatDifferOnlyInTheCaseOfAnASCIIInitialShareAGroup) {
+  const auto groups =
+      q18::grouped(std::vector<std::string>{"ÉLISE", "élodie", "Emma", "emi"}, q18::ascii_upper_initial);
+  EXPECT_EQ(groups.at(console::Character(U'E')), (std::vector<std::string>{"Emma", "emi"}));
+  EXPECT_EQ(groups.at(console::Character(U'É')), (std::vector<std::string>{"ÉLISE"}));
+  EXPECT_EQ(groups.at(console::Character(U'é')), (std::vector<std::string>{"élodie"}));
+}
+
+TEST(GroupingKey, OnlyASCIILettersTurnToUpperCase) {
+  using console::Character;
+  EXPECT_EQ(q18::ascii_upper_initial("yukino"), Character(U'Y'));
+  EXPECT_EQ(q18::ascii_upper_initial("YUI"), Character(U'Y'));
+  EXPECT_EQ(q18::ascii_upper_initial("a"), Character(U'A'));
+  EXPECT_EQ(q18::ascii_upper_initial("zeta"), Character(U'Z'));
+  EXPECT_EQ(q18::ascii_upper_initial("`tick"), Character(U'`'));   // the character before "a"
+  EXPECT_EQ(q18::ascii_upper_initial("{brace"), Character(U'{'));  // the character after "z"
+  EXPECT_EQ(q18::ascii_upper_initial("1st"), Character(U'1'));
+  EXPECT_EQ(q18::ascii_upper_initial("élodie"), Character(U'é'));
+  EXPECT_EQ(q18::ascii_upper_initial("жанна"), Character(U'ж'));
+  EXPECT_EQ(q18::ascii_upper_initial("ｙｕｉ"), Character(U'ｙ'));
+  EXPECT_EQ(q18::ascii_upper_initial("雪乃"), Character(U'雪'));
+  EXPECT_EQ(q18::ascii_upper_initial("🐌"), Character(U'🐌'));
+}
+
+TEST(FirstCharacter, IsTheFirstScalarOfTheText) {
+  EXPECT_EQ(q18::first_character("蝸牛"), console::Character(U'蝸'));
+  EXPECT_EQ(q18::first_character("x"), console::Character(U'x'));
+}
+
+TEST(FirstCharacterDeathTest, AnEmptyOrBrokenTextHasNone) {
+  EXPECT_DEATH(q18::first_character(""), "an empty text has no first character");
+  EXPECT_DEATH(q18::ascii_upper_initial(""), "an empty text has no first character");
+  EXPECT_DEATH(q18::first_character("\xE8\x9D"), "does not start with UTF-8");
 }
 
 TEST(Merge, CombinesOnlyKeysPresentInBoth) {
