@@ -89,6 +89,10 @@ std::shared_ptr<T> forced_object_cast(const std::any& value) {
   return object;
 }
 
+// Only objects are found through the other classes they may be stored as.
+template <class T, class... StoredAs>
+concept AnyCastTarget = std::is_polymorphic_v<T> || sizeof...(StoredAs) == 0;
+
 }  // namespace detail
 
 // Forced downcast of a value of any type.
@@ -107,8 +111,8 @@ std::shared_ptr<T> forced_object_cast(const std::any& value) {
 // The value must be a std::any itself, never a temporary one made from the argument, so that a value's
 // result cannot refer into a copy that is gone.
 template <class T, class... StoredAs>
-requires(std::is_polymorphic_v<T> || sizeof...(StoredAs) == 0) decltype(auto)
-    forced_cast(const std::same_as<std::any> auto& value) {
+requires detail::AnyCastTarget<T, StoredAs...>
+decltype(auto) forced_cast(const std::same_as<std::any> auto& value) {
   if constexpr (std::is_polymorphic_v<T>) {
     return detail::forced_object_cast<T, StoredAs...>(value);
   } else {

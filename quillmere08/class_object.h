@@ -97,13 +97,16 @@ const ClassObjectOf<T>& classObject();
 namespace detail {
 
 template <class Metatype>
+concept DeclaresRequiredInitialiser = requires {
+  typename Metatype::required_initialiser;
+};
+
+// The RequiredInitialiser a metatype declares, or void.
+template <class Metatype>
 struct RequiredOf {
   using type = void;
 };
-template <class Metatype>
-requires requires {
-  typename Metatype::required_initialiser;
-}
+template <DeclaresRequiredInitialiser Metatype>
 struct RequiredOf<Metatype> {
   using type = typename Metatype::required_initialiser;
 };
@@ -158,19 +161,16 @@ inline constexpr bool offers_required<T, RequiredInitialiser<Root, Args...>> =
 // Whether make<T>(args...) can make an object: T has a class root, its metatype descends from the root's,
 // it takes an Init before the arguments, and it offers its hierarchy's required initialiser.
 template <class T, class... Args>
-concept Makeable = requires {
-  typename T::root_class;
-}
-&&std::derived_from<T, ClassRoot<typename T::root_class>>&&
-    std::derived_from<typename T::Type, typename T::root_class::Type>&&
-        std::constructible_from<T, const Init&, Args...>&& detail::offers_required<T>;
+concept Makeable = std::derived_from<T, ClassRoot<typename T::root_class>> &&
+    std::derived_from<typename T::Type, typename T::root_class::Type> &&
+    std::constructible_from<T, const Init&, Args...> && detail::offers_required<T>;
 
 // T(args...): a new object of class T, which knows T as its dynamic class.
 template <class T, class... Args>
 requires Makeable<T, Args...> std::shared_ptr<T> make(Args&&... args);
 
 // The proof that an object is being made by make<T>, carrying T's class object to the root of the
-// object. Only make can create one, and it cannot be copied or kept.
+// object. Only make can create one, and it cannot be copied.
 class Init {
  public:
   Init(const Init&) = delete;
