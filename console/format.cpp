@@ -85,17 +85,23 @@ std::string format_list(std::string_view format, const std::vector<FormatArgumen
     std::string directive = "%";
     std::size_t j = i + 1;
     while (j < format.size() && std::strchr("-+ #0", format[j]) != nullptr) directive += format[j++];
-    const auto copy_number = [&] {
+    const auto copy_number = [&](bool precision) {
       if (j < format.size() && format[j] == '*') {
-        directive += std::to_string(take().integer());
+        const long long value = take().integer();
         ++j;
+        // As in C, a negative "*" precision counts as none; a negative width reads as the '-' flag.
+        if (precision && value < 0) {
+          directive.pop_back();
+        } else {
+          directive += std::to_string(value);
+        }
       }
       while (j < format.size() && format[j] >= '0' && format[j] <= '9') directive += format[j++];
     };
-    copy_number();
+    copy_number(false);
     if (j < format.size() && format[j] == '.') {
       directive += format[j++];
-      copy_number();
+      copy_number(true);
     }
     while (j < format.size() && std::strchr("hljztLq", format[j]) != nullptr) ++j;
     if (j >= format.size()) format_misuse("incomplete conversion");

@@ -23,6 +23,15 @@ TEST(Format, FloatsTextsAndLiteralPercent) {
   EXPECT_EQ(format("no conversions"), "no conversions");
 }
 
+// A "*" takes its value from the arguments; negative values mean what they mean in C.
+TEST(Format, StarWidthAndPrecision) {
+  EXPECT_EQ(format("[%*d]", -4, 7), "[7   ]");
+  EXPECT_EQ(format("[%-*d]", 3, 7), "[7  ]");
+  EXPECT_EQ(format("[%.*f]", -3, 1.5), "[1.500000]");
+  EXPECT_EQ(format("[%*.*f]", 6, 1, 2.3), "[   2.3]");
+  EXPECT_EQ(format("[%.*s]", -1, "abc"), "[abc]");
+}
+
 TEST(FormatDeathTest, TooFewArgumentsStopTheProgram) {
   EXPECT_DEATH(format("%d %d", 1), "too few arguments");
 }
