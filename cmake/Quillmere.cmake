@@ -20,25 +20,34 @@ function(quillmere_program name main)
   target_link_libraries(${name} PRIVATE console ${ARG_LIBS})
   quillmere_warnings(${name})
   set_property(GLOBAL APPEND PROPERTY QUILLMERE_PROGRAMS ${name})
+  set_property(DIRECTORY PROPERTY QUILLMERE_PROGRAM ${name})
   if(QUILLMERE_TESTS)
     # A failed write to stdout must not look like success: non-zero status and one line on stderr.
     add_test(NAME ${name}.stdout_full
       COMMAND sh -c "cd '${CMAKE_CURRENT_BINARY_DIR}' && if '$<TARGET_FILE:${name}>' >/dev/full 2>stdout_full.err; \
 then echo 'exit status 0 although stdout failed'; exit 1; fi; \
 grep -q '^${name}: error writing to standard output' stdout_full.err || { cat stdout_full.err; exit 1; }")
+    set_tests_properties(${name}.stdout_full PROPERTIES LABELS program)
   endif()
 endfunction()
 
 # quillmere_unit_tests(<target> <sources...> [LIBS <libs...>])
+# Test names start with the name of the folder's program (or the folder's own name), so that `ctest -R`
+# selects one program's tests even where two programs share a suite name.
 function(quillmere_unit_tests target)
-  if(NOT QUILLMERE_TESTS)
+  if(NOT QUILLMERE_UNIT_TESTS)
     return()
+  endif()
+  get_property(prefix DIRECTORY PROPERTY QUILLMERE_PROGRAM)
+  if(NOT prefix)
+    get_filename_component(prefix ${CMAKE_CURRENT_SOURCE_DIR} NAME)
   endif()
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   add_executable(${target} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${target} PRIVATE console ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   quillmere_warnings(${target})
-  gtest_discover_tests(${target} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} DISCOVERY_TIMEOUT 60)
+  gtest_discover_tests(${target} TEST_PREFIX ${prefix}. WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+                       DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # quillmere_golden_test(NAME <name> PROGRAM <target> EXPECTED <file>
@@ -80,6 +89,7 @@ function(quillmere_golden_test)
         -DSTDOUT_MODE=${mode}
         -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/golden/${ARG_NAME}.${mode}
         -P ${QUILLMERE_GOLDEN_SCRIPT})
+    set_tests_properties(${ARG_NAME}.${mode} PROPERTIES LABELS program)
   endforeach()
 endfunction()
 
