@@ -25,8 +25,10 @@ file(READ ${EXPECTED} expected)
 
 set(failures "")
 if(NOT out STREQUAL expected)
-  execute_process(COMMAND diff -u ${EXPECTED} ${WORK_DIR}/stdout.txt OUTPUT_VARIABLE difference)
-  string(APPEND failures "stdout differs from ${EXPECTED}:\n${difference}\n")
+  execute_process(COMMAND diff -u -a --label "expected ${EXPECTED}" --label "actual ${WORK_DIR}/stdout.txt"
+                          ${EXPECTED} ${WORK_DIR}/stdout.txt
+                  OUTPUT_VARIABLE difference)
+  string(APPEND failures "stdout differs:\n${difference}")
 endif()
 if(NOT "${status}" STREQUAL "${EXIT_CODE}")
   string(APPEND failures "exit status ${status}, expected ${EXIT_CODE}\n")
@@ -39,5 +41,7 @@ elseif(NOT err MATCHES "${STDERR_REGEX}")
   string(APPEND failures "stderr does not match '${STDERR_REGEX}':\n${err}\n")
 endif()
 if(failures)
-  message(FATAL_ERROR "${failures}")
+  # A plain message is printed as it is; an error message would be wrapped and indented, diff lines included.
+  message("${failures}")
+  message(FATAL_ERROR "golden test of ${PROGRAM} failed")
 endif()
