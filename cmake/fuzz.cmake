@@ -3,7 +3,7 @@
 # unit tests of its folder, it runs for QUILLMERE_FUZZ_SECONDS from its seeds; what it finds stays in the
 # build tree (fuzz/<stem>/corpus and, for a failure, fuzz/<stem>/artifacts).
 
-set(QUILLMERE_FUZZ_SECONDS 30 CACHE STRING "How long each fuzz test runs, in seconds")
+set(QUILLMERE_FUZZ_SECONDS 20 CACHE STRING "How long each fuzz test runs, in seconds")
 if(QUILLMERE_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   message(FATAL_ERROR "The fuzz targets need Clang's libFuzzer; use the fuzz preset or CXX=clang++-19.")
 endif()
