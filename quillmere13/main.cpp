@@ -429,21 +429,19 @@ int section30() {
       print("ファイルがオープンできません");
       return EXIT_SUCCESS;
     }
-    const auto first = reader->getWord();
+    auto first = reader->getWord();
     if (!first) return read_failed(*reader) ? EXIT_FAILURE : EXIT_SUCCESS;
-    WordList words;
-    words.push_back(lowercased(*first));
-    while (auto word = reader->getWord()) words.push_back(lowercased(std::move(*word)));
+    WordList words = lowercased_words(std::move(*first), *reader);
     if (read_failed(*reader)) return EXIT_FAILURE;
-    [[maybe_unused]] const auto ranking = by_count(words.tally());
+    const WordCounts counts = tally(std::move(words));
+    [[maybe_unused]] const auto ranking = by_count(counts);
   }
   const auto reader = WordReader::open(word_file);
   if (!reader) {
     print("ファイルがオープンできません");
     return EXIT_SUCCESS;
   }
-  WordCounts counts;
-  while (auto word = reader->getWord()) ++counts[lowercased(std::move(*word))];
+  const WordCounts counts = count_lowercased(*reader);
   if (read_failed(*reader)) return EXIT_FAILURE;
   [[maybe_unused]] const auto ranking = by_count(counts);
   return EXIT_SUCCESS;

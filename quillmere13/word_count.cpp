@@ -1,10 +1,7 @@
 #include "quillmere13/word_count.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <limits>
 
 #include "console/program.h"
@@ -13,67 +10,163 @@ namespace q13 {
 
 namespace {
 
-constexpr std::uint32_t long_word = 31;
-
-std::size_t hash_of(std::string_view word) {
-  return std::hash<std::string_view>{}(word);
+std::uint64_t load64(const char* bytes) {
+  std::uint64_t value;
+  std::memcpy(&value, bytes, sizeof value);
+  return value;
 }
 
-// High hash bits with the length (or long_word) in the low 5 bits: equal tags mean equal lengths.
-std::uint32_t tag_of(std::size_t hash, std::size_t length, std::size_t inline_bytes) {
-  const auto high = static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
-  return (high & ~long_word) | (length <= inline_bytes ? static_cast<std::uint32_t>(length) : long_word);
+std::uint64_t load32(const char* bytes) {
+  std::uint32_t value;
+  std::memcpy(&value, bytes, sizeof value);
+  return value;
+}
+
+void store64(char* bytes, std::uint64_t value) {
+  std::memcpy(bytes, &value, sizeof value);
+}
+
+void store32(char* bytes, std::uint64_t value) {
+  const auto low = static_cast<std::uint32_t>(value);
+  std::memcpy(bytes, &low, sizeof low);
+}
+
+std::uint64_t byte_at(const char* bytes, std::size_t at) {
+  return static_cast<unsigned char>(bytes[at]);
+}
+
+// Words are handled in pieces of several bytes rather than byte by byte: 8-byte pieces, the last one
+// overlapping the one before it; for 4 to 7 bytes two overlapping 4-byte halves of one piece; for 1 to 3
+// bytes one piece of the first, middle and last byte. With the length, the pieces determine the bytes.
+
+// The upper-case ASCII letters of eight bytes at once to lower case, every other byte unchanged. Adding to
+// the low seven bits of each byte sets its top bit where the byte is at least 'A', and again where it is
+// past 'Z', without carrying into the next byte.
+std::uint64_t lowercase_bytes(std::uint64_t bytes) {
+  constexpr std::uint64_t ones = 0x0101010101010101ull;
+  const std::uint64_t low7 = bytes & (0x7F * ones);
+  const std::uint64_t from_a = low7 + (0x80 - 'A') * ones;
+  const std::uint64_t past_z = low7 + (0x80 - 'Z' - 1) * ones;
+  const std::uint64_t upper = from_a & ~past_z & ~bytes & (0x80 * ones);
+  return bytes | upper >> 2;  // 0x80 >> 2 is the case bit 0x20
+}
+
+constexpr std::uint64_t hash_factor = 0x9E3779B97F4A7C15ull;
+
+std::uint64_t mix(std::uint64_t hash, std::uint64_t piece) {
+  hash = (hash ^ piece) * hash_factor;
+  return hash ^ (hash >> 32);
+}
+
+// Multiply and xor-shift over the pieces, the length in the seed. With `lower`, each piece is lowered and
+// written back before it is mixed in, so that the word is lowered in place in the same pass (pieces
+// overlap, and lowering a byte twice is harmless).
+template <bool lower, class Char>
+inline std::uint64_t hash_pieces(Char* bytes, std::size_t size) {
+  const auto piece8 = [bytes](std::size_t at) {
+    std::uint64_t piece = load64(bytes + at);
+    if constexpr (lower) {
+      piece = lowercase_bytes(piece);
+      store64(bytes + at, piece);
+    }
+    return piece;
+  };
+  std::uint64_t hash = (size + 1) * hash_factor;
+  if (size >= 8) {
+    for (std::size_t at = 0; at + 8 < size; at += 8) hash = mix(hash, piece8(at));
+    hash = mix(hash, piece8(size - 8));
+  } else if (size >= 4) {
+    std::uint64_t piece = load32(bytes) | load32(bytes + size - 4) << 32;
+    if constexpr (lower) {
+      piece = lowercase_bytes(piece);
+      store32(bytes + size - 4, piece >> 32);
+      store32(bytes, piece);
+    }
+    hash = mix(hash, piece);
+  } else if (size > 0) {
+    if constexpr (lower) {
+      for (std::size_t at = 0; at < size; ++at) {
+        bytes[at] = static_cast<char>(lowercase_bytes(byte_at(bytes, at)));
+      }
+    }
+    hash = mix(hash, byte_at(bytes, 0) | byte_at(bytes, size / 2) << 8 | byte_at(bytes, size - 1) << 16);
+  }
+  hash *= 0xBF58476D1CE4E5B9ull;
+  return hash ^ (hash >> 29);
+}
+
+inline bool same_bytes(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  const char* const x = a.data();
+  const char* const y = b.data();
+  const std::size_t size = a.size();
+  if (size >= 8) {
+    for (std::size_t at = 0; at + 8 < size; at += 8) {
+      if (load64(x + at) != load64(y + at)) return false;
+    }
+    return load64(x + size - 8) == load64(y + size - 8);
+  }
+  if (size >= 4) return load32(x) == load32(y) && load32(x + size - 4) == load32(y + size - 4);
+  for (std::size_t at = 0; at < size; ++at) {
+    if (x[at] != y[at]) return false;
+  }
+  return true;
+}
+
+std::uint32_t tag_of(std::uint64_t hash) {
+  return static_cast<std::uint32_t>(hash >> 32);
 }
 
 }  // namespace
 
-std::string lowercased(std::string word) {
-  for (char& c : word) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return word;
+WordKey WordKey::exact(std::string_view word) {
+  return {word, hash_pieces<false>(word.data(), word.size())};
 }
 
-// The slot that holds `word`, or the free slot where it belongs. The table is never full.
-std::size_t WordCounts::find(std::string_view word, std::size_t hash) const {
+WordKey WordKey::lowercasing(std::string& word) {
+  return {word, hash_pieces<true>(word.data(), word.size())};
+}
+
+inline std::size_t WordCounts::find(const WordKey& key) const {
   const std::size_t mask = slots_.size() - 1;
-  const std::uint32_t tag = tag_of(hash, word.size(), inline_bytes);
-  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+  const std::uint32_t tag = tag_of(key.hash());
+  for (std::size_t i = key.hash() & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
-    if (slot.position == 0) return i;
-    if (slot.tag != tag) continue;
-    if (word.size() <= inline_bytes ? std::memcmp(slot.bytes, word.data(), word.size()) == 0
-                                    : words_[slot.position - 1] == word) {
-      return i;
-    }
+    if (slot.position == 0 || (slot.tag == tag && same_bytes(word(slot.position - 1), key.text()))) return i;
   }
 }
 
 bool WordCounts::contains(std::string_view word) const {
-  return !slots_.empty() && slots_[find(word, hash_of(word))].position != 0;
+  return !slots_.empty() && slots_[find(WordKey::exact(word))].position != 0;
 }
 
 std::int64_t WordCounts::count(std::string_view word) const {
   if (slots_.empty()) return 0;
-  const Slot& slot = slots_[find(word, hash_of(word))];
+  const Slot& slot = slots_[find(WordKey::exact(word))];
   return slot.position == 0 ? 0 : counts_[slot.position - 1];
 }
 
-std::size_t WordCounts::insert(std::string_view word) {
-  // At most half full, so that probe runs stay short.
-  if (2 * (words_.size() + 1) > slots_.size()) grow();
-  const std::size_t hash = hash_of(word);
-  Slot& slot = slots_[find(word, hash)];
-  if (slot.position != 0) return slot.position - 1;
-  if (words_.size() >= std::numeric_limits<std::uint32_t>::max()) {
-    console::fail("WordCounts: too many distinct words");
+std::size_t WordCounts::insert(const WordKey& key) {
+  if (!slots_.empty()) {
+    const Slot& slot = slots_[find(key)];
+    if (slot.position != 0) return slot.position - 1;
   }
-  words_.emplace_back(word);
+  return add(key);
+}
+
+// An absent word: into the words, and into a free slot of a table that stays at most three quarters full
+// (with 8-byte slots, a probe run stays within a cache line or two).
+std::size_t WordCounts::add(const WordKey& key) {
+  if (size() >= std::numeric_limits<std::uint32_t>::max())
+    console::fail("WordCounts: too many distinct words");
+  if (4 * (size() + 1) > 3 * slots_.size()) grow();
+  Slot& slot = slots_[find(key)];
+  text_.append(key.text());
+  ends_.push_back(text_.size());
   counts_.push_back(0);
-  slot.position = static_cast<std::uint32_t>(words_.size());
-  slot.tag = tag_of(hash, word.size(), inline_bytes);
-  if (word.size() <= inline_bytes) std::memcpy(slot.bytes, word.data(), word.size());
-  return words_.size() - 1;
+  slot.position = static_cast<std::uint32_t>(size());
+  slot.tag = tag_of(key.hash());
+  return size() - 1;
 }
 
 void WordCounts::grow() {
@@ -82,7 +175,7 @@ void WordCounts::grow() {
   const std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (slot.position == 0) continue;
-    std::size_t i = hash_of(words_[slot.position - 1]) & mask;
+    std::size_t i = WordKey::exact(word(slot.position - 1)).hash() & mask;
     while (slots_[i].position != 0) i = (i + 1) & mask;
     slots_[i] = slot;
   }
@@ -95,22 +188,67 @@ bool operator==(const WordCounts& a, const WordCounts& b) {
   });
 }
 
-WordCounts WordList::tally() const {
-  std::vector<std::int64_t> occurrences(distinct_.size(), 0);
-  for (const std::uint32_t index : indices_) ++occurrences[index];
-  WordCounts counts;
-  for (std::size_t position = 0; position < distinct_.size(); ++position) {
-    counts[distinct_.word(position)] = occurrences[position];
+void WordList::push_back(const WordKey& key) {
+  std::size_t position = distinct_.insert(key);
+  while (position >= 0x80) {
+    positions_.push_back(static_cast<std::uint8_t>(position | 0x80));
+    position >>= 7;
+  }
+  positions_.push_back(static_cast<std::uint8_t>(position));
+  ++size_;
+}
+
+std::string_view WordList::Iterator::operator*() const {
+  std::size_t position = 0;
+  int shift = 0;
+  for (auto at = at_;; ++at, shift += 7) {
+    position |= static_cast<std::size_t>(*at & 0x7F) << shift;
+    if (*at < 0x80) return owner_->distinct_.word(position);
+  }
+}
+
+WordList::Iterator& WordList::Iterator::operator++() {
+  while (*at_ >= 0x80) ++at_;
+  ++at_;
+  return *this;
+}
+
+WordCounts tally(WordList words) {
+  WordCounts counts = std::move(words.distinct_);
+  std::size_t position = 0;
+  int shift = 0;
+  for (const std::uint8_t group : words.positions_) {
+    position |= static_cast<std::size_t>(group & 0x7F) << shift;
+    if (group >= 0x80) {
+      shift += 7;
+      continue;
+    }
+    ++counts.count_at(position);
+    position = 0;
+    shift = 0;
   }
   return counts;
 }
 
-std::vector<std::pair<std::string, std::int64_t>> by_count(const WordCounts& counts) {
-  std::vector<std::pair<std::string, std::int64_t>> ranking;
+std::vector<WordCounts::value_type> by_count(const WordCounts& counts) {
+  std::vector<WordCounts::value_type> ranking;
   ranking.reserve(counts.size());
-  for (const auto& [word, count] : counts) ranking.emplace_back(word, count);
+  ranking.assign(counts.begin(), counts.end());
   std::ranges::stable_sort(ranking, [](const auto& a, const auto& b) { return a.second > b.second; });
   return ranking;
+}
+
+WordList lowercased_words(std::string first, WordReader& reader) {
+  WordList words;
+  words.push_back(WordKey::lowercasing(first));
+  while (auto word = reader.getWord()) words.push_back(WordKey::lowercasing(*word));
+  return words;
+}
+
+WordCounts count_lowercased(WordReader& reader) {
+  WordCounts counts;
+  while (auto word = reader.getWord()) ++counts[WordKey::lowercasing(*word)];
+  return counts;
 }
 
 }  // namespace q13

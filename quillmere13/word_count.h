@@ -1,11 +1,13 @@
-// Counting words: lower-casing, a dictionary from words to counts, a compact array of words, and ranking
-// by count.
+// Counting words: the count's case rule, a dictionary from words to counts, an array of every word, ranking
+// by count, and the two passes of the word count that put them together.
 //
 // WordCounts is a dictionary from text to integer built for many lookups of few distinct words: open
-// addressing over one flat slot array that also holds short words' bytes, so that a lookup of a word of up
-// to 16 bytes reads one slot and nothing else; words and counts in insertion order, in two arrays.
-// WordList is an array of words that keeps each distinct word once and the array itself as 4-byte indices,
-// so that holding every word of a large file costs little memory.
+// addressing over 8-byte slots (a word's position and a tag of its hash), the distinct words' bytes one
+// after another in one text, their counts in insertion order in an array of their own.
+// WordList is an array of words that keeps each distinct word once, in a WordCounts, and each element as
+// that word's position written in 7-bit groups (words met early, which in a text are the frequent ones, take
+// one byte), in blocks: a large file's words cost about a byte and a half each, and the array grows without
+// ever copying what it holds.
 //
 //   q13::WordCounts counts;
 //   ++counts["the"];
@@ -14,36 +16,61 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "quillmere13/word_reader.h"
+
 namespace q13 {
 
-// ASCII letters to lower case; every other byte stays as it is.
-std::string lowercased(std::string word);
+// A word as WordCounts looks it up: its bytes and their hash. It views the caller's text, so it is made
+// just before a lookup and used by it.
+class WordKey {
+ public:
+  // The word as it is.
+  static WordKey exact(std::string_view word);
+  // The word count's case rule, applied to `word` in place: ASCII letters to lower case, every other byte
+  // unchanged. The lowered word is hashed in the same pass over its bytes.
+  static WordKey lowercasing(std::string& word);
+
+  std::string_view text() const { return text_; }
+  std::uint64_t hash() const { return hash_; }
+
+ private:
+  WordKey(std::string_view text, std::uint64_t hash) : text_(text), hash_(hash) {}
+
+  std::string_view text_;
+  std::uint64_t hash_;
+};
 
 class WordCounts {
  public:
   using key_type = std::string;
   using mapped_type = std::int64_t;
+  // A view of a word stays valid until the next insertion.
   using value_type = std::pair<std::string_view, std::int64_t>;
 
-  // The count stored for `word`; an absent word is inserted with 0.
-  std::int64_t& operator[](std::string_view word) { return counts_[insert(word)]; }
+  // The count stored for a word; an absent word is inserted with 0.
+  std::int64_t& operator[](std::string_view word) { return counts_[insert(WordKey::exact(word))]; }
+  std::int64_t& operator[](const WordKey& key) { return counts_[insert(key)]; }
   bool contains(std::string_view word) const;
   // The count of `word`, 0 when absent.
   std::int64_t count(std::string_view word) const;
 
-  // The position of `word` in insertion order, inserting it with count 0 when absent.
-  std::size_t insert(std::string_view word);
-  const std::string& word(std::size_t position) const { return words_[position]; }
+  // The position of a word in insertion order, inserting it with count 0 when absent.
+  std::size_t insert(const WordKey& key);
+  std::string_view word(std::size_t position) const {
+    const std::size_t start = position == 0 ? 0 : ends_[position - 1];
+    return {text_.data() + start, ends_[position] - start};
+  }
   std::int64_t& count_at(std::size_t position) { return counts_[position]; }
 
-  std::size_t size() const { return words_.size(); }
-  bool empty() const { return words_.empty(); }
+  std::size_t size() const { return counts_.size(); }
+  bool empty() const { return counts_.empty(); }
 
   // (word, count) pairs in insertion order.
   class Iterator {
@@ -54,7 +81,7 @@ class WordCounts {
     Iterator() = default;
     Iterator(const WordCounts* owner, std::size_t position) : owner_(owner), position_(position) {}
 
-    value_type operator*() const { return {owner_->words_[position_], owner_->counts_[position_]}; }
+    value_type operator*() const { return {owner_->word(position_), owner_->counts_[position_]}; }
     Iterator& operator++() {
       ++position_;
       return *this;
@@ -75,45 +102,77 @@ class WordCounts {
   Iterator end() const { return Iterator(this, size()); }
 
  private:
-  static constexpr std::size_t inline_bytes = 16;
-
-  // One slot: 1 + the word's position (0 when free); a tag of high hash bits and, in its low 5 bits, the
-  // word's length (31 for words longer than inline_bytes); and a short word's bytes, zero-padded.
+  // 1 + a word's position (0: a free slot), and the high half of its hash.
   struct Slot {
     std::uint32_t position = 0;
     std::uint32_t tag = 0;
-    char bytes[inline_bytes] = {};
   };
 
-  std::size_t find(std::string_view word, std::size_t hash) const;
+  // The slot that holds the key's word, or the free slot where it belongs. The table is never full.
+  std::size_t find(const WordKey& key) const;
+  std::size_t add(const WordKey& key);
   void grow();
 
-  std::vector<std::string> words_;
+  std::string text_;               // every distinct word's bytes, one after another
+  std::vector<std::size_t> ends_;  // where each word ends in text_
   std::vector<std::int64_t> counts_;
   std::vector<Slot> slots_;
 };
 
 bool operator==(const WordCounts& a, const WordCounts& b);
 
-// An array of words, held as indices into the distinct words.
+// An array of words, held as positions among its distinct words.
 class WordList {
  public:
-  void push_back(std::string_view word) {
-    indices_.push_back(static_cast<std::uint32_t>(distinct_.insert(word)));
-  }
-  std::size_t size() const { return indices_.size(); }
-  bool empty() const { return indices_.empty(); }
-  std::string_view operator[](std::size_t i) const { return distinct_.word(indices_[i]); }
+  void push_back(std::string_view word) { push_back(WordKey::exact(word)); }
+  void push_back(const WordKey& key);
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
 
-  // How often each word of the array occurs.
-  WordCounts tally() const;
+  // The words in order.
+  class Iterator {
+   public:
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+
+    Iterator() = default;
+    Iterator(const WordList* owner, std::deque<std::uint8_t>::const_iterator at) : owner_(owner), at_(at) {}
+
+    std::string_view operator*() const;
+    Iterator& operator++();
+    Iterator operator++(int) {
+      Iterator before = *this;
+      ++*this;
+      return before;
+    }
+    friend bool operator==(const Iterator& a, const Iterator& b) { return a.at_ == b.at_; }
+
+   private:
+    const WordList* owner_ = nullptr;
+    std::deque<std::uint8_t>::const_iterator at_;
+  };
+
+  Iterator begin() const { return Iterator(this, positions_.begin()); }
+  Iterator end() const { return Iterator(this, positions_.end()); }
+
+  // How often each word of the array occurs, in order of first occurrence. The array is used up: its
+  // distinct words become the dictionary's keys.
+  friend WordCounts tally(WordList words);
 
  private:
   WordCounts distinct_;
-  std::vector<std::uint32_t> indices_;
+  std::deque<std::uint8_t> positions_;  // 7 bits a byte, low group first; a set top bit means more follow
+  std::size_t size_ = 0;
 };
 
-// The (word, count) pairs, larger counts first; equal counts keep the dictionary's iteration order.
-std::vector<std::pair<std::string, std::int64_t>> by_count(const WordCounts& counts);
+// The (word, count) pairs, larger counts first; equal counts keep the dictionary's iteration order. The
+// words are views into the dictionary, which must outlive the result (hence no temporaries).
+std::vector<WordCounts::value_type> by_count(const WordCounts& counts);
+std::vector<WordCounts::value_type> by_count(WordCounts&&) = delete;
+
+// The word count's first pass: `first` and every further word of the reader, lower-cased, in file order.
+WordList lowercased_words(std::string first, WordReader& reader);
+// The word count's second pass: the reader's words, lower-cased, counted straight into a dictionary.
+WordCounts count_lowercased(WordReader& reader);
 
 }  // namespace q13

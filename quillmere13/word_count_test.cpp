@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "console/render.h"
@@ -11,10 +17,57 @@
 namespace q13 {
 namespace {
 
-TEST(WordCountTest, LowercasesAsciiLettersOnly) {
-  EXPECT_EQ(lowercased("HeLLo"), "hello");
-  EXPECT_EQ(lowercased("Ünï 1Z"), "Ünï 1z");
-  EXPECT_EQ(lowercased(""), "");
+namespace fs = std::filesystem;
+
+// The case rule byte by byte, as plainly as it can be said.
+std::string lowered_plainly(std::string word) {
+  for (char& c : word) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+  }
+  return word;
+}
+
+// Every length from 0 to 40, so that each way of cutting a word into pieces is met, with bytes next to the
+// letter ranges ('@', '[', '`', '{'), digits and bytes above 0x7F, which must stay as they are.
+TEST(WordKeyTest, LowercasingLowersAsciiLettersOnlyAtEveryLength) {
+  const std::string pool = "AZaz@[`{QuIeT09\xC3\x89\x80\xFFMiXeD";
+  for (std::size_t size = 0; size <= 40; ++size) {
+    std::string word;
+    for (std::size_t i = 0; i < size; ++i) word += pool[(i * 7 + size) % pool.size()];
+    const std::string expected = lowered_plainly(word);
+    std::string lowered = word;
+    const WordKey key = WordKey::lowercasing(lowered);
+    EXPECT_EQ(lowered, expected) << size;
+    EXPECT_EQ(key.text(), expected) << size;
+    EXPECT_EQ(key.hash(), WordKey::exact(expected).hash()) << size;
+  }
+}
+
+// Words that agree in many of their bytes, or are one another's prefixes, are different keys: all words of
+// up to 11 letters over "ab", plus each of them with a letter changed at every position.
+TEST(WordCountsTest, CloseWordsStayApart) {
+  std::vector<std::string> words;
+  for (std::size_t size = 1; size <= 11; ++size) {
+    for (std::size_t bits = 0; bits < (std::size_t{1} << size); ++bits) {
+      std::string word;
+      for (std::size_t i = 0; i < size; ++i) word += (bits >> i & 1) != 0 ? 'b' : 'a';
+      words.push_back(word);
+    }
+  }
+  WordCounts counts;
+  std::map<std::string, std::int64_t> reference;
+  for (const std::string& word : words) {
+    for (std::size_t i = 0; i <= word.size(); ++i) {
+      std::string variant = word;
+      if (i < word.size()) variant[i] = 'c';
+      ++counts[variant];
+      ++reference[variant];
+    }
+  }
+  ASSERT_EQ(counts.size(), reference.size());
+  for (const auto& [word, n] : reference) ASSERT_EQ(counts.count(word), n) << word;
+  EXPECT_FALSE(counts.contains("abababababababab"));
+  EXPECT_FALSE(counts.contains(""));
 }
 
 // Many distinct words force several rounds of growth; every count must survive them.
@@ -55,21 +108,37 @@ TEST(WordCountsTest, EqualityNeedsTheSameWordsWithTheSameCounts) {
   EXPECT_FALSE(a == b);
 }
 
+// Enough distinct words that positions take one, two and three bytes in the list.
 TEST(WordListTest, KeepsEveryWordInOrderAndTalliesThem) {
   WordList words;
-  for (const char* w : {"the", "sun", "the", "the", "sea"}) words.push_back(w);
-  ASSERT_EQ(words.size(), 5u);
-  EXPECT_EQ(words[0], "the");
-  EXPECT_EQ(words[1], "sun");
-  EXPECT_EQ(words[3], "the");
-  EXPECT_EQ(words[4], "sea");
-  WordCounts expected;
-  expected["the"] = 3;
-  expected["sun"] = 1;
-  expected["sea"] = 1;
-  EXPECT_TRUE(words.tally() == expected);
-  EXPECT_TRUE(WordList{}.tally().empty());
+  std::vector<std::string> pushed;
+  std::map<std::string, std::int64_t> reference;
+  for (int i = 0; i < 60000; ++i) {
+    const std::string word = "w" + std::to_string(i % 3 == 0 ? i % 40 : i % 20000);
+    words.push_back(word);
+    pushed.push_back(word);
+    ++reference[word];
+  }
+  ASSERT_EQ(words.size(), pushed.size());
+  std::vector<std::string> listed;
+  for (const std::string_view word : words) listed.emplace_back(word);
+  EXPECT_EQ(listed, pushed);
+
+  const WordCounts counts = tally(std::move(words));
+  ASSERT_EQ(counts.size(), reference.size());
+  for (const auto& [word, n] : reference) ASSERT_EQ(counts.count(word), n) << word;
+  // In order of first occurrence.
+  EXPECT_EQ((*counts.begin()).first, "w0");
+  EXPECT_EQ((*std::next(counts.begin())).first, "w1");
+  EXPECT_TRUE(tally(WordList{}).empty());
 }
+
+template <class T>
+concept RankableTemporary = requires {
+  by_count(std::declval<T>());
+};
+static_assert(!RankableTemporary<WordCounts>, "a ranking would view a dictionary that is gone");
+static_assert(RankableTemporary<const WordCounts&>);
 
 TEST(ByCountTest, LargerCountsFirstTiesInIterationOrder) {
   WordCounts counts;
@@ -79,16 +148,107 @@ TEST(ByCountTest, LargerCountsFirstTiesInIterationOrder) {
   for (std::size_t i = 1; i < ranking.size(); ++i) EXPECT_GE(ranking[i - 1].second, ranking[i].second);
   // Within one count, the order is the dictionary's own.
   for (std::int64_t count = 0; count < 3; ++count) {
-    std::vector<std::string> expected;
+    std::vector<std::string_view> expected;
     for (const auto& [word, n] : counts) {
-      if (n == count) expected.emplace_back(word);
+      if (n == count) expected.push_back(word);
     }
-    std::vector<std::string> actual;
+    std::vector<std::string_view> actual;
     for (const auto& [word, n] : ranking) {
       if (n == count) actual.push_back(word);
     }
     EXPECT_EQ(actual, expected);
   }
+}
+
+// The two passes of the word count, on files: a scratch directory per test, removed afterwards.
+class WordCountPassesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("q13_count_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::shared_ptr<WordReader> reader(const std::string& contents) {
+    const auto path = dir_ / "words.txt";
+    std::ofstream(path, std::ios::binary) << contents;
+    auto opened = WordReader::open(path.string());
+    EXPECT_NE(opened, nullptr);
+    return opened;
+  }
+
+  // Both passes over `contents`: the first from its first word, the second from the start.
+  std::pair<WordCounts, WordCounts> both_passes(const std::string& contents) {
+    const auto first_reader = reader(contents);
+    auto first = first_reader->getWord();
+    EXPECT_TRUE(first.has_value());
+    WordCounts tallied = tally(lowercased_words(std::move(*first), *first_reader));
+    return {std::move(tallied), count_lowercased(*reader(contents))};
+  }
+
+  fs::path dir_;
+};
+
+using Ranking = std::vector<std::pair<std::string_view, std::int64_t>>;
+
+TEST_F(WordCountPassesTest, MixedCaseWordsCountAsOneAndTiesKeepFirstSeenOrder) {
+  const std::string text = "The sun. THE sea, the SUN!\nSea sEA 42 tHe-End end";
+  const auto [first, second] = both_passes(text);
+  const Ranking expected{{"the", 4}, {"sea", 3}, {"sun", 2}, {"end", 2}};
+  EXPECT_EQ(by_count(first), expected);
+  EXPECT_EQ(by_count(second), expected);
+}
+
+// A few megabytes of generated text with words of every length and case, some glued to digits, some
+// Japanese, a vocabulary large enough for every width of position, counted against a plain count of its
+// own: bytes split at every non-letter, lowered one by one, tallied in an unordered_map.
+TEST_F(WordCountPassesTest, LargeTextAgreesWithAnIndependentCount) {
+  std::uint64_t state = 12345;
+  const auto next = [&state](std::uint64_t below) {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    return (state >> 33) % below;
+  };
+  std::vector<std::string> vocabulary;
+  for (int i = 0; i < 40000; ++i) {
+    std::string word;
+    const std::uint64_t size = 1 + next(i % 10 == 0 ? 40 : 9);
+    for (std::uint64_t j = 0; j < size; ++j) word += static_cast<char>((next(2) != 0 ? 'a' : 'A') + next(26));
+    vocabulary.push_back(word);
+  }
+  const char* const separators[] = {
+      " ", " ", " ", ", ", ".\n", "\t", " 1984 ", "7", " \xE6\x97\xA5\xE6\x9C\xAC ", "'s "};
+  std::string text;
+  while (text.size() < 3'000'000) {
+    // Frequent words first in the vocabulary, a long tail after them.
+    const std::uint64_t pick = next(4) != 0 ? next(300) : next(vocabulary.size());
+    text += vocabulary[pick];
+    text += separators[next(std::size(separators))];
+  }
+
+  std::unordered_map<std::string, std::int64_t> reference;
+  std::vector<std::string> first_seen;
+  std::string word;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    const char c = i < text.size() ? text[i] : ' ';
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+      word += c;
+    } else if (!word.empty()) {
+      const std::string key = lowered_plainly(word);
+      if (reference[key]++ == 0) first_seen.push_back(key);
+      word.clear();
+    }
+  }
+  Ranking expected;
+  for (const std::string& key : first_seen) expected.emplace_back(key, reference[key]);
+  std::ranges::stable_sort(expected, [](const auto& a, const auto& b) { return a.second > b.second; });
+
+  const auto [first, second] = both_passes(text);
+  ASSERT_EQ(first.size(), reference.size());
+  ASSERT_EQ(second.size(), reference.size());
+  EXPECT_EQ(by_count(first), expected);
+  EXPECT_EQ(by_count(second), expected);
 }
 
 }  // namespace

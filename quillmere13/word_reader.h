@@ -21,11 +21,25 @@
 namespace q13 {
 
 class WordReader {
+ protected:
+  // Only open() and subclasses can name the key; its explicit constructor keeps `{}` from standing in for
+  // it, so a reader cannot be made around open().
+  struct Key {
+    explicit Key() = default;
+  };
+
  public:
+  // Whoever empties the pointer closes the stream.
+  struct Closer {
+    void operator()(std::FILE* stream) const { std::fclose(stream); }
+  };
+  using Stream = std::unique_ptr<std::FILE, Closer>;
+
   // Opens `path` (UTF-8) with fopen in mode "r". No object (an empty pointer) when it cannot be opened;
   // nothing is printed.
   static std::shared_ptr<WordReader> open(const std::string& path);
 
+  WordReader(Key, Stream stream) : fptr_(std::move(stream)) {}
   WordReader(const WordReader&) = delete;
   WordReader& operator=(const WordReader&) = delete;
   virtual ~WordReader();
@@ -37,7 +51,7 @@ class WordReader {
   std::optional<std::string> next() { return getWord(); }
   WordReader& makeIterator() { return *this; }
 
-  // The errno value of the read error that ended the words, or 0 when none occurred.
+  // The errno value of the read error that ended the words (never 0 for an error), or 0 when none occurred.
   int readError() const { return read_error_; }
   bool isOpen() const { return fptr_ != nullptr; }
 
@@ -66,11 +80,11 @@ class WordReader {
   Iterator begin() { return Iterator(*this); }
   std::default_sentinel_t end() { return {}; }
 
- protected:
-  explicit WordReader(std::FILE* stream) : fptr_(stream) {}
-
  private:
-  std::FILE* fptr_ = nullptr;
+  // Keeps the first read error; called when fgetc has returned EOF.
+  void note_end();
+
+  Stream fptr_;
   int read_error_ = 0;
 };
 
