@@ -14,7 +14,11 @@
 namespace q08 {
 
 class WordReader {
-  struct Key {};
+  // Only open() can name the key, and its explicit constructor keeps `{}` from standing in for it: the
+  // failable open() is the only way to a reader.
+  struct Key {
+    explicit Key() = default;
+  };
 
  public:
   // init?(open:): opens path with mode "r". When that fails the reader made for the attempt is released at
@@ -33,13 +37,16 @@ class WordReader {
   // Closes the stream and forgets it; does nothing when none is open.
   void close() { fptr.reset(); }
 
-  // The errno value of a read error that cut the words short, if one happened.
+  // The errno value of a read error that cut the words short (never 0), if one happened.
   std::optional<int> readError() const { return readError_; }
 
  private:
   struct Closer {
     void operator()(std::FILE* stream) const { std::fclose(stream); }
   };
+
+  // Keeps the first read error; called when fgetc has returned EOF.
+  void noteEnd();
 
   // Whoever empties fptr closes the stream: the deleter is fclose.
   std::unique_ptr<std::FILE, Closer> fptr;

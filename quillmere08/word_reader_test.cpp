@@ -2,12 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <ranges>
 #include <vector>
 
 namespace q08 {
 namespace {
+
+// The failable open() is the only way to a reader: the constructor's key cannot be made from braces.
+template <class T>
+concept MadeFromBraces = requires {
+  T({});
+};
+static_assert(!MadeFromBraces<WordReader>);
 
 namespace fs = std::filesystem;
 
@@ -27,7 +36,7 @@ class WordReaderTest : public testing::Test {
     return path.string();
   }
 
-  // Every word of a file; the reader is gone afterwards.
+  // Every word of a file; the reader is gone afterwards, having said so once.
   std::vector<std::string> words(const std::string& bytes) {
     testing::internal::CaptureStdout();
     std::vector<std::string> out;
@@ -36,9 +45,14 @@ class WordReaderTest : public testing::Test {
       EXPECT_NE(reader, nullptr);
       while (auto word = reader->getWord()) out.push_back(*word);
       EXPECT_EQ(reader->getWord(), std::nullopt);  // and it stays at the end
+      EXPECT_EQ(reader->readError(), std::nullopt);
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "[[deinit]]\n");
     return out;
+  }
+
+  static int open_descriptors() {
+    return static_cast<int>(std::ranges::distance(fs::directory_iterator("/proc/self/fd")));
   }
 
   fs::path dir_;
@@ -51,6 +65,7 @@ TEST_F(WordReaderTest, WordsAreRunsOfBytesAboveBlank) {
   EXPECT_EQ(words("one\ttwo\r\nthree\x01"
                   "four\x7f!"),
             (Words{"one", "two", "three", "four\x7f!"}));
+  EXPECT_EQ(words("\x20!\x20~\x1f"), (Words{"!", "~"}));
 }
 
 TEST_F(WordReaderTest, EmptyOrBlankFileHasNoWords) {
@@ -68,6 +83,28 @@ TEST_F(WordReaderTest, HighBytesBecomeTheirOwnCodePoints) {
   EXPECT_EQ(words("\x80\xff"), (Words{"\xc2\x80\xc3\xbf"}));
 }
 
+// A word's buffer grows as it fills, by one or two bytes a character: every length around the steps comes
+// back whole, in ASCII, in high bytes and mixed.
+TEST_F(WordReaderTest, LongWordsComeBackWhole) {
+  for (const std::size_t size : {13, 14, 15, 16, 17, 28, 29, 30, 31, 57, 58, 59, 60, 61, 1000, 100000}) {
+    for (const char* pattern : {"Ab", "\xE9\xFF", "x\xA0"}) {
+      std::string bytes;
+      std::string expected;
+      for (std::size_t i = 0; i < size; ++i) {
+        const auto byte = static_cast<unsigned char>(pattern[i % 2]);
+        bytes += static_cast<char>(byte);
+        if (byte < 0x80) {
+          expected += static_cast<char>(byte);
+        } else {
+          expected += static_cast<char>(0xC0 | byte >> 6);
+          expected += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+      }
+      EXPECT_EQ(words(bytes + "\n" + bytes), (Words{expected, expected})) << size << " " << pattern;
+    }
+  }
+}
+
 TEST_F(WordReaderTest, FailedOpenStillAnnouncesItsEnd) {
   testing::internal::CaptureStdout();
   const auto reader = WordReader::open((dir_ / "missing.cpp").string());
@@ -75,37 +112,55 @@ TEST_F(WordReaderTest, FailedOpenStillAnnouncesItsEnd) {
   EXPECT_EQ(reader, nullptr);
 }
 
-TEST_F(WordReaderTest, CloseEndsTheWordsAndDeinitPrintsOnce) {
+TEST_F(WordReaderTest, CloseClosesTheStreamEndsTheWordsAndDeinitPrintsOnce) {
   const auto path = file("one two");
   testing::internal::CaptureStdout();
+  const int before = open_descriptors();
   {
     auto reader = WordReader::open(path);
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(reader->getWord(), "one");
     reader->close();
+    EXPECT_EQ(open_descriptors(), before);
     reader->close();
     EXPECT_EQ(reader->getWord(), std::nullopt);
   }
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "[[deinit]]\n");
 }
 
-TEST_F(WordReaderTest, ReadErrorEndsTheWordsAndIsKept) {
+TEST_F(WordReaderTest, DestructionClosesTheStream) {
+  const auto path = file("some words");
+  testing::internal::CaptureStdout();
+  const int before = open_descriptors();
+  {
+    auto reader = WordReader::open(path);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(open_descriptors(), before + 1);
+    EXPECT_EQ(reader->getWord(), "some");
+  }
+  EXPECT_EQ(open_descriptors(), before);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "[[deinit]]\n");
+}
+
+TEST_F(WordReaderTest, ReadErrorEndsTheWordsAndIsKeptWithItsCode) {
   testing::internal::CaptureStdout();
   {
     auto reader = WordReader::open(dir_.string());  // a directory opens but cannot be read
     ASSERT_NE(reader, nullptr);
+    errno = 0;
     EXPECT_EQ(reader->getWord(), std::nullopt);
     EXPECT_EQ(reader->readError(), EISDIR);
     EXPECT_EQ(reader->getWord(), std::nullopt);
   }
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "[[deinit]]\n");
+  testing::internal::GetCapturedStdout();
 }
 
-TEST_F(WordReaderTest, CleanEndHasNoReadError) {
+TEST_F(WordReaderTest, AnOldErrnoIsNoReadError) {
   const auto path = file("word\n");
   testing::internal::CaptureStdout();
   {
     auto reader = WordReader::open(path);
+    errno = ENOTTY;
     while (reader->getWord()) {
     }
     EXPECT_EQ(reader->readError(), std::nullopt);
