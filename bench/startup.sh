@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Start-up: each program of the Release build, run on the bundled sample text with its output thrown away,
+# against /bin/true, in pairs (A B A B ...). Prints each program's median pair ratio and its range.
+# Target: at most 1.2 for every program. Usage: bench/startup.sh [pairs]   (default 300; not part of CI)
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+pairs="${1:-300}"
+
+bench_build Quillmere18 Quillmere09 Quillmere13 Quillmere08
+work="$build/startup"
+mkdir -p "$work"
+cp "$root/data/Quillmere01.Start.cpp" "$work/"
+
+printf '%-12s %8s %8s %8s   (wall time / /bin/true, %s pairs)\n' "" median min max "$pairs"
+for program in quillmere18/Quillmere18 quillmere09/Quillmere09 quillmere13/Quillmere13 quillmere08/Quillmere08; do
+  read -r median min max < <("$paired" -n "$pairs" -w 5 -C "$work" "$build/$program" --vs /bin/true |
+    awk '$1 == "A/B" && $2 == "wall" { print $3, $4, $5 }')
+  printf '%-12s %8s %8s %8s\n' "${program#*/}" "$median" "$min" "$max"
+done
