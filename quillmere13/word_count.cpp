@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <numeric>
 
 #include "console/program.h"
 
@@ -113,8 +114,10 @@ inline bool same_bytes(std::string_view a, std::string_view b) {
   return true;
 }
 
+// A slot keeps the low half of its word's hash, which also picks the slot: growing the table needs no
+// hashing again.
 std::uint32_t tag_of(std::uint64_t hash) {
-  return static_cast<std::uint32_t>(hash >> 32);
+  return static_cast<std::uint32_t>(hash);
 }
 
 }  // namespace
@@ -127,12 +130,16 @@ WordKey WordKey::lowercasing(std::string& word) {
   return {word, hash_pieces<true>(word.data(), word.size())};
 }
 
+std::string_view WordCounts::word_at(std::size_t start) const {
+  return {text_.data() + start + sizeof(std::uint32_t), load32(text_.data() + start)};
+}
+
 inline std::size_t WordCounts::find(const WordKey& key) const {
   const std::size_t mask = slots_.size() - 1;
   const std::uint32_t tag = tag_of(key.hash());
-  for (std::size_t i = key.hash() & mask;; i = (i + 1) & mask) {
+  for (std::size_t i = tag & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
-    if (slot.position == 0 || (slot.tag == tag && same_bytes(word(slot.position - 1), key.text()))) return i;
+    if (slot.position == 0 || (slot.tag == tag && same_bytes(word_at(slot.start), key.text()))) return i;
   }
 }
 
@@ -154,18 +161,20 @@ std::size_t WordCounts::insert(const WordKey& key) {
   return add(key);
 }
 
-// An absent word: into the words, and into a free slot of a table that stays at most three quarters full
-// (with 8-byte slots, a probe run stays within a cache line or two).
+// An absent word: a record, a count, and a free slot of a table that stays at most three quarters full.
 std::size_t WordCounts::add(const WordKey& key) {
   if (size() >= std::numeric_limits<std::uint32_t>::max())
     console::fail("WordCounts: too many distinct words");
+  if (key.text().size() > std::numeric_limits<std::uint32_t>::max())
+    console::fail("WordCounts: a word of 4 GiB");
   if (4 * (size() + 1) > 3 * slots_.size()) grow();
   Slot& slot = slots_[find(key)];
-  text_.append(key.text());
-  ends_.push_back(text_.size());
+  const auto record_size = static_cast<std::uint32_t>(key.text().size());
+  const std::size_t start = text_.size();
+  text_.append(reinterpret_cast<const char*>(&record_size), sizeof record_size).append(key.text());
+  starts_.push_back(start);
   counts_.push_back(0);
-  slot.position = static_cast<std::uint32_t>(size());
-  slot.tag = tag_of(key.hash());
+  slot = {.position = static_cast<std::uint32_t>(size()), .tag = tag_of(key.hash()), .start = start};
   return size() - 1;
 }
 
@@ -175,7 +184,7 @@ void WordCounts::grow() {
   const std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (slot.position == 0) continue;
-    std::size_t i = WordKey::exact(word(slot.position - 1)).hash() & mask;
+    std::size_t i = slot.tag & mask;
     while (slots_[i].position != 0) i = (i + 1) & mask;
     slots_[i] = slot;
   }
@@ -189,53 +198,57 @@ bool operator==(const WordCounts& a, const WordCounts& b) {
 }
 
 void WordList::push_back(const WordKey& key) {
+  constexpr std::size_t most_groups = (std::numeric_limits<std::size_t>::digits + 6) / 7;
   std::size_t position = distinct_.insert(key);
-  while (position >= 0x80) {
-    positions_.push_back(static_cast<std::uint8_t>(position | 0x80));
-    position >>= 7;
-  }
-  positions_.push_back(static_cast<std::uint8_t>(position));
+  if (blocks_.empty() || blocks_.back().size() + most_groups > block_bytes)
+    blocks_.emplace_back().reserve(block_bytes);
+  std::vector<std::uint8_t>& block = blocks_.back();
+  for (; position >= 0x80; position >>= 7) block.push_back(static_cast<std::uint8_t>(position | 0x80));
+  block.push_back(static_cast<std::uint8_t>(position));
   ++size_;
 }
 
-std::string_view WordList::Iterator::operator*() const {
+std::size_t WordList::decode(const std::uint8_t*& at) {
   std::size_t position = 0;
-  int shift = 0;
-  for (auto at = at_;; ++at, shift += 7) {
-    position |= static_cast<std::size_t>(*at & 0x7F) << shift;
-    if (*at < 0x80) return owner_->distinct_.word(position);
+  for (int shift = 0;; shift += 7) {
+    const std::uint8_t group = *at++;
+    position |= static_cast<std::size_t>(group & 0x7F) << shift;
+    if (group < 0x80) return position;
   }
 }
 
+std::string_view WordList::Iterator::operator*() const {
+  const std::uint8_t* at = owner_->blocks_[block_].data() + at_;
+  return owner_->distinct_.word(decode(at));
+}
+
 WordList::Iterator& WordList::Iterator::operator++() {
-  while (*at_ >= 0x80) ++at_;
-  ++at_;
+  const std::vector<std::uint8_t>& block = owner_->blocks_[block_];
+  const std::uint8_t* at = block.data() + at_;
+  decode(at);
+  at_ = static_cast<std::size_t>(at - block.data());
+  if (at_ == block.size()) {
+    ++block_;
+    at_ = 0;
+  }
   return *this;
 }
 
 WordCounts tally(WordList words) {
   WordCounts counts = std::move(words.distinct_);
-  std::size_t position = 0;
-  int shift = 0;
-  for (const std::uint8_t group : words.positions_) {
-    position |= static_cast<std::size_t>(group & 0x7F) << shift;
-    if (group >= 0x80) {
-      shift += 7;
-      continue;
-    }
-    ++counts.count_at(position);
-    position = 0;
-    shift = 0;
+  for (const std::vector<std::uint8_t>& block : words.blocks_) {
+    const std::uint8_t* const end = block.data() + block.size();
+    for (const std::uint8_t* at = block.data(); at != end;) ++counts.count_at(WordList::decode(at));
   }
   return counts;
 }
 
-std::vector<WordCounts::value_type> by_count(const WordCounts& counts) {
-  std::vector<WordCounts::value_type> ranking;
-  ranking.reserve(counts.size());
-  ranking.assign(counts.begin(), counts.end());
-  std::ranges::stable_sort(ranking, [](const auto& a, const auto& b) { return a.second > b.second; });
-  return ranking;
+Ranking by_count(const WordCounts& counts) {
+  std::vector<std::uint32_t> positions(counts.size());
+  std::iota(positions.begin(), positions.end(), std::uint32_t{0});
+  std::ranges::stable_sort(positions, std::ranges::greater(),
+                           [&counts](std::uint32_t position) { return counts.count_of(position); });
+  return Ranking(counts, std::move(positions));
 }
 
 WordList lowercased_words(std::string first, WordReader& reader) {

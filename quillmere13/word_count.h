@@ -2,8 +2,8 @@
 // by count, and the two passes of the word count that put them together.
 //
 // WordCounts is a dictionary from text to integer built for many lookups of few distinct words: open
-// addressing over 8-byte slots (a word's position and a tag of its hash), the distinct words' bytes one
-// after another in one text, their counts in insertion order in an array of their own.
+// addressing over slots that lead straight to a word's record (its size and bytes) in one text, the counts
+// in insertion order in an array of their own.
 // WordList is an array of words that keeps each distinct word once, in a WordCounts, and each element as
 // that word's position written in 7-bit groups (words met early, which in a text are the frequent ones, take
 // one byte), in blocks: a large file's words cost about a byte and a half each, and the array grows without
@@ -16,7 +16,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -55,19 +54,17 @@ class WordCounts {
   using value_type = std::pair<std::string_view, std::int64_t>;
 
   // The count stored for a word; an absent word is inserted with 0.
-  std::int64_t& operator[](std::string_view word) { return counts_[insert(WordKey::exact(word))]; }
-  std::int64_t& operator[](const WordKey& key) { return counts_[insert(key)]; }
+  std::int64_t& operator[](std::string_view word) { return count_at(insert(WordKey::exact(word))); }
+  std::int64_t& operator[](const WordKey& key) { return count_at(insert(key)); }
   bool contains(std::string_view word) const;
   // The count of `word`, 0 when absent.
   std::int64_t count(std::string_view word) const;
 
   // The position of a word in insertion order, inserting it with count 0 when absent.
   std::size_t insert(const WordKey& key);
-  std::string_view word(std::size_t position) const {
-    const std::size_t start = position == 0 ? 0 : ends_[position - 1];
-    return {text_.data() + start, ends_[position] - start};
-  }
+  std::string_view word(std::size_t position) const { return word_at(starts_[position]); }
   std::int64_t& count_at(std::size_t position) { return counts_[position]; }
+  std::int64_t count_of(std::size_t position) const { return counts_[position]; }
 
   std::size_t size() const { return counts_.size(); }
   bool empty() const { return counts_.empty(); }
@@ -102,19 +99,23 @@ class WordCounts {
   Iterator end() const { return Iterator(this, size()); }
 
  private:
-  // 1 + a word's position (0: a free slot), and the high half of its hash.
+  // 1 + a word's position (0: a free slot), the low half of its hash, and where its record starts in
+  // text_: a lookup of a word that is not in the cache misses on the slot and on the record, nothing else.
   struct Slot {
     std::uint32_t position = 0;
     std::uint32_t tag = 0;
+    std::size_t start = 0;
   };
 
+  // The word whose record starts at `start`.
+  std::string_view word_at(std::size_t start) const;
   // The slot that holds the key's word, or the free slot where it belongs. The table is never full.
   std::size_t find(const WordKey& key) const;
   std::size_t add(const WordKey& key);
   void grow();
 
-  std::string text_;               // every distinct word's bytes, one after another
-  std::vector<std::size_t> ends_;  // where each word ends in text_
+  std::string text_;                 // a record per distinct word: its size in 4 bytes, then its bytes
+  std::vector<std::size_t> starts_;  // per word, in insertion order: where its record starts
   std::vector<std::int64_t> counts_;
   std::vector<Slot> slots_;
 };
@@ -136,7 +137,8 @@ class WordList {
     using difference_type = std::ptrdiff_t;
 
     Iterator() = default;
-    Iterator(const WordList* owner, std::deque<std::uint8_t>::const_iterator at) : owner_(owner), at_(at) {}
+    Iterator(const WordList* owner, std::size_t block, std::size_t at)
+        : owner_(owner), block_(block), at_(at) {}
 
     std::string_view operator*() const;
     Iterator& operator++();
@@ -145,30 +147,89 @@ class WordList {
       ++*this;
       return before;
     }
-    friend bool operator==(const Iterator& a, const Iterator& b) { return a.at_ == b.at_; }
+    friend bool operator==(const Iterator& a, const Iterator& b) {
+      return a.block_ == b.block_ && a.at_ == b.at_;
+    }
 
    private:
     const WordList* owner_ = nullptr;
-    std::deque<std::uint8_t>::const_iterator at_;
+    std::size_t block_ = 0;
+    std::size_t at_ = 0;
   };
 
-  Iterator begin() const { return Iterator(this, positions_.begin()); }
-  Iterator end() const { return Iterator(this, positions_.end()); }
+  Iterator begin() const { return Iterator(this, 0, 0); }
+  Iterator end() const { return Iterator(this, blocks_.size(), 0); }
 
-  // How often each word of the array occurs, in order of first occurrence. The array is used up: its
-  // distinct words become the dictionary's keys.
   friend WordCounts tally(WordList words);
 
  private:
+  static constexpr std::size_t block_bytes = 64 * 1024;
+
+  // A position as 7-bit groups, low group first; a set top bit means another group follows. Reads one and
+  // moves `at` past it.
+  static std::size_t decode(const std::uint8_t*& at);
+
   WordCounts distinct_;
-  std::deque<std::uint8_t> positions_;  // 7 bits a byte, low group first; a set top bit means more follow
+  // The positions, block after block; a block is reserved once and never moved, and no position is split
+  // between two blocks.
+  std::vector<std::vector<std::uint8_t>> blocks_;
   std::size_t size_ = 0;
 };
 
+// How often each word of the array occurs, in order of first occurrence. The array is used up: its
+// distinct words become the dictionary's keys.
+WordCounts tally(WordList words);
+
+// A dictionary's (word, count) pairs in an order of its own, held as the pairs' positions in the
+// dictionary (4 bytes a pair rather than a copy of each): the dictionary must outlive it.
+class Ranking {
+ public:
+  Ranking(const WordCounts& counts, std::vector<std::uint32_t> positions)
+      : counts_(&counts), positions_(std::move(positions)) {}
+
+  std::size_t size() const { return positions_.size(); }
+  WordCounts::value_type operator[](std::size_t i) const {
+    const std::uint32_t position = positions_[i];
+    return {counts_->word(position), counts_->count_of(position)};
+  }
+
+  class Iterator {
+   public:
+    using value_type = WordCounts::value_type;
+    using difference_type = std::ptrdiff_t;
+
+    Iterator() = default;
+    Iterator(const Ranking* owner, std::size_t i) : owner_(owner), i_(i) {}
+
+    value_type operator*() const { return (*owner_)[i_]; }
+    Iterator& operator++() {
+      ++i_;
+      return *this;
+    }
+    Iterator operator++(int) {
+      Iterator before = *this;
+      ++i_;
+      return before;
+    }
+    friend bool operator==(const Iterator& a, const Iterator& b) { return a.i_ == b.i_; }
+
+   private:
+    const Ranking* owner_ = nullptr;
+    std::size_t i_ = 0;
+  };
+
+  Iterator begin() const { return Iterator(this, 0); }
+  Iterator end() const { return Iterator(this, size()); }
+
+ private:
+  const WordCounts* counts_;
+  std::vector<std::uint32_t> positions_;
+};
+
 // The (word, count) pairs, larger counts first; equal counts keep the dictionary's iteration order. The
-// words are views into the dictionary, which must outlive the result (hence no temporaries).
-std::vector<WordCounts::value_type> by_count(const WordCounts& counts);
-std::vector<WordCounts::value_type> by_count(WordCounts&&) = delete;
+// ranking reads the dictionary, which must outlive it (hence no temporaries).
+Ranking by_count(const WordCounts& counts);
+Ranking by_count(WordCounts&&) = delete;
 
 // The word count's first pass: `first` and every further word of the reader, lower-cased, in file order.
 WordList lowercased_words(std::string first, WordReader& reader);
