@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <iterator>
 #include <memory>
 #include <set>
@@ -295,8 +294,7 @@ class WordBatch {
         return;
       }
     }
-    std::memcpy(end_, word.data(), word.size());
-    end_ += word.size();
+    for (const char c : word) *end_++ = c;  // for words this short, faster than memcpy's size cases
     *end_++ = ' ';
   }
   void flush() {
