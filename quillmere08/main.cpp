@@ -287,16 +287,23 @@ class WordBatch {
  public:
   // Appends what print_to(text, {.terminator = " "}, word) would, a text's plain form being the text itself,
   // without the general machinery for every word.
-  void add(std::string_view word) {
-    if (word.size() >= static_cast<std::size_t>(std::end(pending_) - end_)) {
+  void add(const std::string& word) {
+    const std::size_t size = word.size();
+    if (size + short_word >= static_cast<std::size_t>(std::end(pending_) - end_)) {
       flush();
-      if (word.size() >= sizeof pending_) {  // a word larger than the batch goes out on its own
+      if (size + short_word >= sizeof pending_) {  // a word larger than the batch goes out on its own
         print({.terminator = " "}, word);
         return;
       }
     }
-    std::memcpy(end_, word.data(), word.size());
-    end_ += word.size();
+    // A short word is copied as a whole short string's buffer (capacity and terminator included), one move
+    // of a fixed size rather than a call for a few bytes; what lies past the word is overwritten next.
+    if (size < short_word && word.capacity() + 1 >= short_word) {
+      std::memcpy(end_, word.data(), short_word);
+    } else {
+      std::memcpy(end_, word.data(), size);
+    }
+    end_ += size;
     *end_++ = ' ';
   }
   void flush() {
@@ -305,6 +312,8 @@ class WordBatch {
   }
 
  private:
+  static constexpr std::size_t short_word = 16;
+
   char pending_[64 * 1024];
   char* end_ = pending_;
 };
