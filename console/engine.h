@@ -307,14 +307,10 @@ template <>
 struct Renderer<Kind::weak_object> {
   // A weak reference reads as an optional: the object while it lives, nil afterwards.
   template <class T>
-  static void render(std::string& out, const std::weak_ptr<T>& reference, Mode) {
-    if (const auto object = reference.lock()) {
-      out += "Optional(";
-      append_object(out, *object);
-      out += ')';
-    } else {
-      out += "nil";
-    }
+  static void render(std::string& out, const std::weak_ptr<T>& reference, Mode mode) {
+    auto object = reference.lock();
+    Renderer<Kind::optional>::render(
+        out, object ? std::optional{std::move(object)} : std::optional<std::shared_ptr<T>>{}, mode);
   }
 };
 
@@ -427,20 +423,24 @@ void render_to(std::string& out, const T& value, Mode mode) {
   detail::Renderer<kind_of<T>()>::render(out, value, mode);
 }
 
+// The plain or debug form of a value as a text of its own.
+template <class T>
+std::string form(const T& value, Mode mode) {
+  std::string out;
+  render_to(out, value, mode);
+  return out;
+}
+
 // The plain form: what print and interpolation write.
 template <class T>
 std::string render(const T& value) {
-  std::string out;
-  render_to(out, value, Mode::plain);
-  return out;
+  return form(value, Mode::plain);
 }
 
 // The debug form: what a value looks like inside a collection, an optional, a tuple or a record.
 template <class T>
 std::string debug(const T& value) {
-  std::string out;
-  render_to(out, value, Mode::debug);
-  return out;
+  return form(value, Mode::debug);
 }
 
 // Interpolation: the plain forms of the pieces, one after the other.

@@ -30,6 +30,29 @@ struct Character {
   friend constexpr auto operator<=>(Character, Character) = default;
 };
 
+// Writes the UTF-8 form of a scalar, one to four bytes, at `out` and returns the end of what it wrote (U+FFFD
+// for a surrogate or a value past U+10FFFF). Defined here so that a loop over bytes can take it in.
+constexpr char* encode_utf8(char32_t scalar, char* out) {
+  const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+  if ((scalar >= 0xD800 && scalar <= 0xDFFF) || scalar > 0x10FFFF) scalar = 0xFFFD;
+  if (scalar < 0x80) {
+    *out++ = byte(scalar);
+  } else if (scalar < 0x800) {
+    *out++ = byte(0xC0 | (scalar >> 6));
+    *out++ = byte(0x80 | (scalar & 0x3F));
+  } else if (scalar < 0x10000) {
+    *out++ = byte(0xE0 | (scalar >> 12));
+    *out++ = byte(0x80 | ((scalar >> 6) & 0x3F));
+    *out++ = byte(0x80 | (scalar & 0x3F));
+  } else {
+    *out++ = byte(0xF0 | (scalar >> 18));
+    *out++ = byte(0x80 | ((scalar >> 12) & 0x3F));
+    *out++ = byte(0x80 | ((scalar >> 6) & 0x3F));
+    *out++ = byte(0x80 | (scalar & 0x3F));
+  }
+  return out;
+}
+
 // Appends the UTF-8 form of a scalar (U+FFFD for a surrogate or a value past U+10FFFF).
 void append_utf8(std::string& out, char32_t scalar);
 

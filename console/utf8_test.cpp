@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -29,6 +32,31 @@ TEST(Utf8, StopsAtTheFirstInvalidSequence) {
   EXPECT_EQ(decode_all({'x', 0xE8, 0x9D}), std::vector<char32_t>{U'x'});        // truncated
   EXPECT_EQ(decode_all({0xE8, 'a', 0xB8}), std::vector<char32_t>{});            // bad continuation
   EXPECT_EQ(decode_all({0x80}), std::vector<char32_t>{});                       // stray continuation
+}
+
+// Every length's first and last scalar, and the two kinds of value that have no form of their own, each
+// encoded in place and decoded back.
+TEST(Utf8, EncodesInPlaceAtEveryLengthBoundary) {
+  const std::vector<std::pair<char32_t, std::size_t>> scalars{
+      {0x0, 1},   {0x7F, 1},   {0x80, 2},    {0xFF, 2},     {0x7FF, 2},
+      {0x800, 3}, {0xFFFF, 3}, {0x10000, 4}, {0x10FFFF, 4}, {0xD7FF, 3}};
+  for (const auto& [scalar, length] : scalars) {
+    char bytes[4];
+    const char* end = console::encode_utf8(scalar, bytes);
+    ASSERT_EQ(static_cast<std::size_t>(end - bytes), length)
+        << std::hex << static_cast<std::uint32_t>(scalar);
+    std::size_t pos = 0;
+    EXPECT_EQ(console::decode_one({reinterpret_cast<const unsigned char*>(bytes), length}, pos), scalar);
+    EXPECT_EQ(pos, length);
+  }
+  for (const char32_t invalid : {char32_t{0xD800}, char32_t{0xDFFF}, char32_t{0x110000}}) {
+    char bytes[4];
+    EXPECT_EQ(std::string(bytes, console::encode_utf8(invalid, bytes)), "\uFFFD");
+  }
+  static_assert([] {
+    char bytes[4];
+    return console::encode_utf8(U'é', bytes) - bytes == 2 && bytes[0] == '\xC3' && bytes[1] == '\xA9';
+  }());
 }
 
 TEST(Utf8, EncodesAndIteratesByCharacter) {

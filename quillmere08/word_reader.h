@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+#include "console/utf8.h"
+
 namespace q08 {
 
 class WordReader {
@@ -85,9 +87,8 @@ inline std::optional<std::string> WordReader::getWord() {
       while (end < last) {
         if (isAsciiWordByte(byte)) {
           *end++ = static_cast<char>(byte);
-        } else if (byte > 0x7F) {
-          *end++ = static_cast<char>(0xC0 | byte >> 6);
-          *end++ = static_cast<char>(0x80 | (byte & 0x3F));
+        } else if (byte > 0x7F) [[unlikely]] {
+          end = console::encode_utf8(static_cast<char32_t>(byte), end);
         } else {
           break;  // a blank, a control byte or EOF ends the word
         }

@@ -46,6 +46,36 @@ class WordKey {
   std::uint64_t hash_;
 };
 
+// An input iterator over the positions 0 to size() of a sequence whose elements are made on reading,
+// `owner.entry(position)`.
+template <class Owner>
+class PositionIterator {
+ public:
+  using value_type = typename Owner::value_type;
+  using difference_type = std::ptrdiff_t;
+
+  PositionIterator() = default;
+  PositionIterator(const Owner* owner, std::size_t position) : owner_(owner), position_(position) {}
+
+  value_type operator*() const { return owner_->entry(position_); }
+  PositionIterator& operator++() {
+    ++position_;
+    return *this;
+  }
+  PositionIterator operator++(int) {
+    PositionIterator before = *this;
+    ++position_;
+    return before;
+  }
+  friend bool operator==(const PositionIterator& a, const PositionIterator& b) {
+    return a.position_ == b.position_;
+  }
+
+ private:
+  const Owner* owner_ = nullptr;
+  std::size_t position_ = 0;
+};
+
 class WordCounts {
  public:
   using key_type = std::string;
@@ -69,32 +99,11 @@ class WordCounts {
   std::size_t size() const { return counts_.size(); }
   bool empty() const { return counts_.empty(); }
 
+  // The (word, count) pair at a position in insertion order.
+  value_type entry(std::size_t position) const { return {word(position), counts_[position]}; }
+
   // (word, count) pairs in insertion order.
-  class Iterator {
-   public:
-    using value_type = WordCounts::value_type;
-    using difference_type = std::ptrdiff_t;
-
-    Iterator() = default;
-    Iterator(const WordCounts* owner, std::size_t position) : owner_(owner), position_(position) {}
-
-    value_type operator*() const { return {owner_->word(position_), owner_->counts_[position_]}; }
-    Iterator& operator++() {
-      ++position_;
-      return *this;
-    }
-    Iterator operator++(int) {
-      Iterator before = *this;
-      ++position_;
-      return before;
-    }
-    friend bool operator==(const Iterator& a, const Iterator& b) { return a.position_ == b.position_; }
-
-   private:
-    const WordCounts* owner_ = nullptr;
-    std::size_t position_ = 0;
-  };
-
+  using Iterator = PositionIterator<WordCounts>;
   Iterator begin() const { return Iterator(this, 0); }
   Iterator end() const { return Iterator(this, size()); }
 
@@ -187,37 +196,16 @@ class Ranking {
   Ranking(const WordCounts& counts, std::vector<std::uint32_t> positions)
       : counts_(&counts), positions_(std::move(positions)) {}
 
+  using value_type = WordCounts::value_type;
+
   std::size_t size() const { return positions_.size(); }
-  WordCounts::value_type operator[](std::size_t i) const {
+  value_type entry(std::size_t i) const {
     const std::uint32_t position = positions_[i];
     return {counts_->word(position), counts_->count_of(position)};
   }
+  value_type operator[](std::size_t i) const { return entry(i); }
 
-  class Iterator {
-   public:
-    using value_type = WordCounts::value_type;
-    using difference_type = std::ptrdiff_t;
-
-    Iterator() = default;
-    Iterator(const Ranking* owner, std::size_t i) : owner_(owner), i_(i) {}
-
-    value_type operator*() const { return (*owner_)[i_]; }
-    Iterator& operator++() {
-      ++i_;
-      return *this;
-    }
-    Iterator operator++(int) {
-      Iterator before = *this;
-      ++i_;
-      return before;
-    }
-    friend bool operator==(const Iterator& a, const Iterator& b) { return a.i_ == b.i_; }
-
-   private:
-    const Ranking* owner_ = nullptr;
-    std::size_t i_ = 0;
-  };
-
+  using Iterator = PositionIterator<Ranking>;
   Iterator begin() const { return Iterator(this, 0); }
   Iterator end() const { return Iterator(this, size()); }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <ranges>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -137,6 +138,11 @@ template <class T>
 concept RankableTemporary = requires {
   by_count(std::declval<T>());
 };
+// The three sequences work with the standard range algorithms.
+static_assert(std::ranges::input_range<const WordCounts>);
+static_assert(std::ranges::input_range<const WordList>);
+static_assert(std::ranges::input_range<const Ranking>);
+
 static_assert(!RankableTemporary<WordCounts>, "a ranking would view a dictionary that is gone");
 static_assert(RankableTemporary<const WordCounts&>);
 
