@@ -132,12 +132,22 @@ endfunction()
 # Runs the program in a fresh working directory and compares its stdout byte for byte, once with stdout a pipe
 # and once with stdout a regular file. Without INPUT, INPUT_DIR or NO_INPUT the bundled sample text is used.
 function(quillmere_golden_test)
-  if(NOT QUILLMERE_TESTS)
-    return()
-  endif()
   cmake_parse_arguments(ARG "INPUT_DIR;NO_INPUT" "NAME;PROGRAM;EXPECTED;INPUT;EXIT_CODE;STDERR_REGEX" "" ${ARGN})
   if(NOT ARG_EXIT_CODE)
     set(ARG_EXIT_CODE 0)
+  endif()
+  get_filename_component(expected ${ARG_EXPECTED} ABSOLUTE)
+  # The run targets check a program's output on the sample text against this: a clean run on the sample text,
+  # or else one without input (a program that reads no file prints the same either way).
+  if(NOT ARG_INPUT AND NOT ARG_INPUT_DIR AND ARG_EXIT_CODE EQUAL 0 AND "${ARG_STDERR_REGEX}" STREQUAL "")
+    if(ARG_NO_INPUT)
+      set_property(TARGET ${ARG_PROGRAM} PROPERTY QUILLMERE_EXPECTED_WITHOUT_INPUT ${expected})
+    else()
+      set_property(TARGET ${ARG_PROGRAM} PROPERTY QUILLMERE_EXPECTED_ON_SAMPLE ${expected})
+    endif()
+  endif()
+  if(NOT QUILLMERE_TESTS)
+    return()
   endif()
   if(ARG_INPUT_DIR)
     set(input_mode dir)
@@ -153,7 +163,6 @@ function(quillmere_golden_test)
       set(input_file ${QUILLMERE_SAMPLE_TEXT})
     endif()
   endif()
-  get_filename_component(expected ${ARG_EXPECTED} ABSOLUTE)
   foreach(mode IN ITEMS pipe file)
     add_test(NAME ${ARG_NAME}.${mode}
       COMMAND ${CMAKE_COMMAND}
@@ -170,14 +179,43 @@ function(quillmere_golden_test)
   endforeach()
 endfunction()
 
-# The target behind the run workflow: every registered program, one after the other,
-# each in its own working directory inside the build tree that holds the sample text.
+# The run targets: `run` behind the run workflow runs every registered program, `run_<Program>` one of them;
+# each program runs in its own working directory inside the build tree that holds the sample text, and its
+# output is compared with the expected output its golden tests registered.
 function(quillmere_add_run_target)
   get_property(programs GLOBAL PROPERTY QUILLMERE_PROGRAMS)
-  set(commands)
+  set(all_calls "")
   foreach(program IN LISTS programs)
-    list(APPEND commands COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${program}> -DNAME=${program}
-         -DSAMPLE=${QUILLMERE_SAMPLE_TEXT} -DWORK_DIR=${CMAKE_BINARY_DIR}/run/${program} -P ${QUILLMERE_RUN_SCRIPT})
+    get_property(expected TARGET ${program} PROPERTY QUILLMERE_EXPECTED_ON_SAMPLE)
+    if(NOT expected)
+      get_property(expected TARGET ${program} PROPERTY QUILLMERE_EXPECTED_WITHOUT_INPUT)
+    endif()
+    set(call "run_program(${program} \"$<TARGET_FILE:${program}>\" \"${expected}\")\n")
+    string(APPEND all_calls "${call}")
+    quillmere_run_target(run_${program} "Running ${program} on the sample text" "${call}" ${program})
   endforeach()
-  add_custom_target(run ${commands} DEPENDS ${programs} USES_TERMINAL VERBATIM)
+  quillmere_run_target(run "Running the programs on the sample text" "${all_calls}" ${programs})
+
+  if(QUILLMERE_TESTS AND programs)
+    # The run script itself, with the first program against its own and a different expected output.
+    list(GET programs 0 program)
+    get_property(expected TARGET ${program} PROPERTY QUILLMERE_EXPECTED_WITHOUT_INPUT)
+    if(expected)
+      add_test(NAME run.summary
+        COMMAND ${CMAKE_COMMAND} -DRUN_SCRIPT=${QUILLMERE_RUN_SCRIPT} -DPROGRAM=$<TARGET_FILE:${program}>
+                -DEXPECTED=${expected} -DSAMPLE=${QUILLMERE_SAMPLE_TEXT} -DWORK_DIR=${CMAKE_BINARY_DIR}/run_summary_test
+                -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/run_programs_test.cmake)
+      set_tests_properties(run.summary PROPERTIES LABELS program)
+    endif()
+  endif()
+endfunction()
+
+# quillmere_run_target(<target> <comment> <run_program calls> <programs...>)
+function(quillmere_run_target target comment calls)
+  set(list ${CMAKE_BINARY_DIR}/run/${target}-$<CONFIG>.cmake)
+  file(GENERATE OUTPUT ${list} CONTENT "${calls}")
+  add_custom_target(${target}
+    COMMAND ${CMAKE_COMMAND} -DLIST=${list} -DSAMPLE=${QUILLMERE_SAMPLE_TEXT} -DWORK_DIR=${CMAKE_BINARY_DIR}/run
+            -P ${QUILLMERE_RUN_SCRIPT}
+    DEPENDS ${ARGN} COMMENT "${comment}" USES_TERMINAL VERBATIM)
 endfunction()
