@@ -15,7 +15,9 @@ namespace {
 struct Point {
   double x;
   double y;
-  static constexpr auto fields() { return std::tuple{console::var("x", &Point::x), console::var("y", &Point::y)}; }
+  static constexpr auto fields() {
+    return std::tuple{console::var("x", &Point::x), console::var("y", &Point::y)};
+  }
 };
 
 // A type with a description of its own prints that, inside collections too.
