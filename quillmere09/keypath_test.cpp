@@ -75,7 +75,7 @@ class Storeroom : public ReferenceType {
   std::weak_ptr<Storeroom> annex;
   std::optional<std::shared_ptr<Storeroom>> backup;
 
-  static constexpr auto fields() {
+  static constexpr auto properties() {
     return std::tuple{console::let("name", &Storeroom::name), console::let("keeper", &Storeroom::keeper),
                       console::var("stock", &Storeroom::stock), console::var("annex", &Storeroom::annex),
                       console::var("backup", &Storeroom::backup)};
@@ -123,9 +123,8 @@ consteval Kind kind_by_use() {
 // printed type (which shows the kind, the root and the value type).
 template <Kind Expected, class Root, class... Components>
 void expect_route(std::string_view printed) {
-  static_assert(kp::Walk<Root, Components...>::kind == Expected);
-  static_assert(kind_by_use<PathOf<Root, Components...>>() == Expected);
   using Path = PathOf<Root, Components...>;
+  static_assert(Path::kind == Expected && kind_by_use<Path>() == Expected);
   EXPECT_EQ(console::type_name<Path>(), printed);
 }
 
@@ -237,6 +236,16 @@ TEST(KeyPathKind, TheRoutesOfTheProgram) {
   expect_route<RO, LockerRef, C<&Locker::user>, P<&Person::height>>("KeyPath<Locker, Int>");
 }
 
+std::shared_ptr<Party> lucky_star() {
+  auto party = std::make_shared<Party>("LuckyStar");
+  party->members = {
+      Explorer{"こなた", {{"剣", 1}, {"兜", 1}}, std::nullopt},
+      Explorer{"つかさ", {{"槍", 1}, {"薬草", 3}}, std::nullopt},
+      Explorer{"かがみ", {{"薬草", 1}, {"杖", 1}}, keypaths::make_ability(10, 20)},
+  };
+  return party;
+}
+
 template <class Root, class... Components>
 constexpr bool makes_a_route = requires(Components... components) {
   kp::path<Root>(components...);
@@ -255,6 +264,17 @@ TEST(KeyPathKind, ClassesAreReachedThroughReferencesRecordsByValue) {
   static_assert(!makes_a_route<std::shared_ptr<Person>, P<&Person::height>>, "a record is reached by value");
 }
 
+// A class declares its properties for key paths, yet its objects print by their class name, never as records.
+TEST(KeyPathKind, AClassWithPropertiesIsNoRecord) {
+  static_assert(!console::Renderable<Party> && !console::Renderable<Locker> && !console::Renderable<Club>);
+  static_assert(!console::Renderable<Storeroom>, "a class the program never uses");
+  console::start_program("Quillmere09");
+  EXPECT_EQ(console::render(lucky_star()), "Quillmere09.Party");
+  const auto store = std::make_shared<Storeroom>("本館");
+  store->annex = store;
+  EXPECT_EQ(console::render(std::vector{store->annex}), "[Optional(Quillmere09.Storeroom)]");
+}
+
 TEST(KeyPathKind, ComponentsThatDoNotFitTheValueBeforeThemMakeNoRoute) {
   static_assert(!makes_a_route<Person, Q>, "chaining needs an optional");
   static_assert(!makes_a_route<Explorer, P<&Explorer::items>, At>, "a dictionary has no index");
@@ -266,16 +286,6 @@ TEST(KeyPathKind, ComponentsThatDoNotFitTheValueBeforeThemMakeNoRoute) {
 }
 
 // ---- Reading and writing ----------------------------------------------------------------------------------
-
-std::shared_ptr<Party> lucky_star() {
-  auto party = std::make_shared<Party>("LuckyStar");
-  party->members = {
-      Explorer{"こなた", {{"剣", 1}, {"兜", 1}}, std::nullopt},
-      Explorer{"つかさ", {{"槍", 1}, {"薬草", 3}}, std::nullopt},
-      Explorer{"かがみ", {{"薬草", 1}, {"杖", 1}}, keypaths::make_ability(10, 20)},
-  };
-  return party;
-}
 
 TEST(KeyPathReading, ThroughIndexKeyAndOptional) {
   const auto party = lucky_star();
@@ -317,7 +327,7 @@ TEST(KeyPathReading, ThroughWeakReferencesWrappedAtTheEnd) {
   EXPECT_EQ(teacher_name.get(student), std::nullopt) << "the weak teacher is gone";
 }
 
-TEST(KeyPathReading, HoldsItsOwnCopyOfTheKeyAndSharesItWithItsCopies) {
+TEST(KeyPathReading, HoldsItsOwnCopyOfTheKey) {
   std::string key = "剣";
   const auto swords = kp::path<Explorer>(kp::property<&Explorer::items>, kp::key(key));
   key = "兜";
