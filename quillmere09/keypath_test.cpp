@@ -115,7 +115,6 @@ consteval Kind kind_by_use() {
   constexpr bool set_const = requires(const Path& path, const Root& root, const Value& value) {
     path.set(root, value);
   };
-  static_assert(set_variable || !set_const);
   return set_const ? Kind::reference_writable : set_variable ? Kind::writable : Kind::read_only;
 }
 
@@ -218,7 +217,6 @@ TEST(KeyPathKind, AComputedPropertyFollowedByAClassProperty) {
       "ReferenceWritableKeyPath<Building, Int>");
   expect_route<RO, Building, C<&Building::front_locker>, P<&Locker::owner>, P<&Person::name>>(
       "KeyPath<Building, String>");
-  expect_route<RO, LockerRef, C<&Locker::user>, P<&Person::height>>("KeyPath<Locker, Int>");
 }
 
 TEST(KeyPathKind, TheRoutesOfTheProgram) {
@@ -234,16 +232,6 @@ TEST(KeyPathKind, TheRoutesOfTheProgram) {
   expect_route<RO, HighScore, P<&HighScore::player>, P<&Person::name>>("KeyPath<HighScore, String>");
   expect_route<RW, LockerRef, P<&Locker::owner>, P<&Person::height>>("ReferenceWritableKeyPath<Locker, Int>");
   expect_route<RO, LockerRef, C<&Locker::user>, P<&Person::height>>("KeyPath<Locker, Int>");
-}
-
-std::shared_ptr<Party> lucky_star() {
-  auto party = std::make_shared<Party>("LuckyStar");
-  party->members = {
-      Explorer{"こなた", {{"剣", 1}, {"兜", 1}}, std::nullopt},
-      Explorer{"つかさ", {{"槍", 1}, {"薬草", 3}}, std::nullopt},
-      Explorer{"かがみ", {{"薬草", 1}, {"杖", 1}}, keypaths::make_ability(10, 20)},
-  };
-  return party;
 }
 
 template <class Root, class... Components>
@@ -262,14 +250,12 @@ TEST(KeyPathKind, ClassesAreReachedThroughReferencesRecordsByValue) {
   static_assert(!makes_a_route<Building, C<&Building::front_locker>, Q>,
                 "a strong reference is not optional");
   static_assert(!makes_a_route<std::shared_ptr<Person>, P<&Person::height>>, "a record is reached by value");
-}
-
-// A class declares its properties for key paths, yet its objects print by their class name, never as records.
-TEST(KeyPathKind, AClassWithPropertiesIsNoRecord) {
-  static_assert(!console::Renderable<Party> && !console::Renderable<Locker> && !console::Renderable<Club>);
-  static_assert(!console::Renderable<Storeroom>, "a class the program never uses");
+  // A class declares properties for key paths, yet an object prints by its class name, never as a record
+  // (Storeroom: a class the program never uses).
+  static_assert(!console::Renderable<Party> && !console::Renderable<Locker> &&
+                !console::Renderable<Storeroom>);
   console::start_program("Quillmere09");
-  EXPECT_EQ(console::render(lucky_star()), "Quillmere09.Party");
+  EXPECT_EQ(console::render(std::make_shared<Party>("LuckyStar")), "Quillmere09.Party");
   const auto store = std::make_shared<Storeroom>("本館");
   store->annex = store;
   EXPECT_EQ(console::render(std::vector{store->annex}), "[Optional(Quillmere09.Storeroom)]");
@@ -286,6 +272,16 @@ TEST(KeyPathKind, ComponentsThatDoNotFitTheValueBeforeThemMakeNoRoute) {
 }
 
 // ---- Reading and writing ----------------------------------------------------------------------------------
+
+std::shared_ptr<Party> lucky_star() {
+  auto party = std::make_shared<Party>("LuckyStar");
+  party->members = {
+      Explorer{"こなた", {{"剣", 1}, {"兜", 1}}, std::nullopt},
+      Explorer{"つかさ", {{"槍", 1}, {"薬草", 3}}, std::nullopt},
+      Explorer{"かがみ", {{"薬草", 1}, {"杖", 1}}, keypaths::make_ability(10, 20)},
+  };
+  return party;
+}
 
 TEST(KeyPathReading, ThroughIndexKeyAndOptional) {
   const auto party = lucky_star();
@@ -331,10 +327,7 @@ TEST(KeyPathReading, HoldsItsOwnCopyOfTheKey) {
   std::string key = "剣";
   const auto swords = kp::path<Explorer>(kp::property<&Explorer::items>, kp::key(key));
   key = "兜";
-  const auto copy = swords;
-  const Explorer konata{"こなた", {{"剣", 2}}, std::nullopt};
-  EXPECT_EQ(swords.get(konata), 2);
-  EXPECT_EQ(copy.get(konata), 2);
+  EXPECT_EQ(swords.get(Explorer{"こなた", {{"剣", 2}}, std::nullopt}), 2);
 }
 
 TEST(KeyPathWriting, WritableWritesBackThroughRecords) {
@@ -423,14 +416,11 @@ TEST(KeyPathWriting, WeakPropertyIsSetWithAStrongReference) {
   EXPECT_TRUE(student->club.expired());
 }
 
-TEST(KeyPathDeathTest, IndexOutsideTheListStops) {
+TEST(KeyPathDeathTest, AnIndexOutsideTheListOrAnEmptyReferenceStops) {
   const auto party = lucky_star();
   const auto fourth =
       kp::path<PartyRef>(kp::property<&Party::members>, kp::at(3), kp::property<&Explorer::name>);
   EXPECT_DEATH(static_cast<void>(fourth.get(party)), "index out of range");
-}
-
-TEST(KeyPathDeathTest, AnEmptyReferenceStops) {
   const auto owner = kp::path<LockerRef>(kp::property<&Locker::owner>);
   EXPECT_DEATH(static_cast<void>(owner.get(nullptr)), "through an empty reference");
 }
