@@ -99,9 +99,10 @@ class KeyPath {
   std::tuple<Components...> components_;
 };
 
-// The key path from Root through the components, of the kind and value type the walk finds.
+// The key path from Root through the components, of the kind and value type the walk finds; none where the
+// components make no Route from Root.
 template <class Root, class... Components>
-requires Route<Root, Components...> KeyPath<Root, Components...> path(Components... components) {
+KeyPath<Root, Components...> path(Components... components) {
   return KeyPath<Root, Components...>(std::move(components)...);
 }
 
