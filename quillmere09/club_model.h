@@ -6,9 +6,10 @@
 // anything alive (its members). None of these classes prints anything itself.
 //
 // All three are classes (reference types, shared through std::shared_ptr).
-// Each declares its stored properties once in fields() (fixed with
+// Each declares its stored properties once in properties() (fixed with
 // console::let, variable with console::var) so that key paths can tell which
-// of them may be written.
+// of them may be written; not in fields(), a record's field list, since an
+// object prints by its class name, never as a record.
 #pragma once
 
 #include <cstdint>
@@ -30,7 +31,7 @@ class Teacher : public ReferenceType {
   const std::string name;
   std::optional<std::string> subject;
 
-  static constexpr auto fields() {
+  static constexpr auto properties() {
     return std::tuple{console::let("name", &Teacher::name), console::var("subject", &Teacher::subject)};
   }
 };
@@ -52,7 +53,7 @@ class Club : public ReferenceType, public std::enable_shared_from_this<Club> {
   std::int64_t budget = 0;
   std::vector<std::shared_ptr<Student>> members;
 
-  static constexpr auto fields() {
+  static constexpr auto properties() {
     return std::tuple{console::let("name", &Club::name), console::var("teacher", &Club::teacher),
                       console::var("budget", &Club::budget), console::var("members", &Club::members)};
   }
@@ -65,7 +66,7 @@ class Student : public ReferenceType {
   const std::string name;
   std::weak_ptr<Club> club;  // does not keep the club alive
 
-  static constexpr auto fields() {
+  static constexpr auto properties() {
     return std::tuple{console::let("name", &Student::name), console::var("club", &Student::club)};
   }
 };

@@ -1,9 +1,11 @@
 // Section 9: a party of explorers, the root of the first key paths.
 //
 // Explorer is a record (a value type: copied on assignment); Party is a class,
-// held by std::shared_ptr. Both declare their stored properties once in
-// fields(): console::let for fixed ones, console::var for variable ones. The
-// key paths of section 9 read these declarations to decide what they may write.
+// held by std::shared_ptr. Both declare their stored properties once,
+// console::let for fixed ones, console::var for variable ones: the record in
+// fields(), which it also prints by, the class in properties(), since an
+// object prints by its class name, never as a record. The key paths of
+// section 9 read these declarations to decide what they may write.
 #pragma once
 
 #include <cstdint>
@@ -46,7 +48,7 @@ class Party : public ReferenceType {
   const std::string name;
   std::vector<Explorer> members;
 
-  static constexpr auto fields() {
+  static constexpr auto properties() {
     return std::tuple{console::let("name", &Party::name), console::var("members", &Party::members)};
   }
 };

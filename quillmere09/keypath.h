@@ -6,22 +6,22 @@
 //   herbs.get(party);     // std::optional<std::int64_t>: 3
 //   herbs.set(party, 5);  // writes through the party reference into つかさ's items
 //
-// path<Root>(components...) makes a key path of the kind that the walk over the components finds
-// (keypath_kind.h; the components are in keypath_components.h). The three kinds are value types over a
-// type-erased reader and writer, each extending the one before:
+// path<Root>(components...) makes a KeyPath<Root, Components...>: a value that holds its components (the
+// index and the key copied into them), nothing else. The walk over the components (keypath_kind.h; the
+// components are in keypath_components.h) gives its kind and its value type, and the kind decides what it
+// offers:
 //
-//   KeyPath<Root, Value>                   get(root)
-//   WritableKeyPath<Root, Value>           also set(root, value) into a root held in a variable, written
-//                                          back through every record on the way
-//   ReferenceWritableKeyPath<Root, Value>  also set(root, value) with a const root: the write goes through
-//                                          the reference that the route passes
+//   read_only           get(root)
+//   writable            also set(root, value) into a root held in a variable, written back through every
+//                       record on the way
+//   reference_writable  also set(root, value) with a const root: the write goes through the reference that
+//                       the route passes
 //
-// so writing through a read-only kind does not compile. A key path is immutable once made, and its copies
-// share its components.
+// so writing through a read-only key path does not compile. A key path is immutable once made. Its printed
+// type shows the kind, the root and the value type, never the components:
+// "ReferenceWritableKeyPath<Party, Optional<Int>>".
 #pragma once
 
-#include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -34,6 +34,9 @@
 namespace q09::keypath {
 
 namespace detail {
+
+// "KeyPath<Root, Value>", "WritableKeyPath<Root, Value>" or "ReferenceWritableKeyPath<Root, Value>".
+std::string printed_type(Kind kind, std::string_view root, std::string_view value);
 
 // Reads along the components, each handing what it read to the rest; at the end comes the final wrapping
 // into the value type, where there is one.
@@ -57,102 +60,50 @@ void write_along(Place& place, const Value& value, const Step& step, const Rest&
   step.write(place, [&](auto& next) { write_along(next, value, rest...); });
 }
 
-template <class Root, class Value>
-std::string name_of_kind(std::string_view kind) {
-  return std::string(kind) + "<" + console::type_name<Root>() + ", " + console::type_name<Value>() + ">";
-}
-
 }  // namespace detail
 
 template <class Root, class... Components>
 requires Route<Root, Components...>
-auto path(Components... components);
-
-template <class Root, class Value>
 class KeyPath {
+  using Walked = Walk<Root, Components...>;
+
  public:
   using root_type = Root;
-  using value_type = Value;
+  using value_type = typename Walked::Value;
+  static constexpr Kind kind = Walked::kind;
 
-  Value get(const Root& root) const { return read_(root); }
+  explicit KeyPath(Components... components) : components_(std::move(components)...) {}
 
-  static std::string type_name() { return detail::name_of_kind<Root, Value>("KeyPath"); }
+  value_type get(const Root& root) const {
+    return std::apply([&](const auto&... step) { return detail::read_along<value_type>(root, step...); },
+                      components_);
+  }
 
- protected:
-  using Reader = std::function<Value(const Root&)>;
-  explicit KeyPath(Reader read) : read_(std::move(read)) {}
+  void set(Root& root, const value_type& value) const requires(kind == Kind::writable) { write(root, value); }
 
- private:
-  template <class R, class... Cs>
-  requires Route<R, Cs...>
-  friend auto path(Cs... components);
-
-  Reader read_;
-};
-
-template <class Root, class Value>
-class WritableKeyPath : public KeyPath<Root, Value> {
- public:
-  void set(Root& root, const Value& value) const { write_(root, value); }
-
-  static std::string type_name() { return detail::name_of_kind<Root, Value>("WritableKeyPath"); }
-
- protected:
-  using Writer = std::function<void(Root&, const Value&)>;
-  WritableKeyPath(typename KeyPath<Root, Value>::Reader read, Writer write)
-      : KeyPath<Root, Value>(std::move(read)), write_(std::move(write)) {}
-
- private:
-  template <class R, class... Cs>
-  requires Route<R, Cs...>
-  friend auto path(Cs... components);
-
-  Writer write_;
-};
-
-template <class Root, class Value>
-class ReferenceWritableKeyPath : public WritableKeyPath<Root, Value> {
- public:
   // The root is copied, not changed: the write lands behind the reference the copy shares.
-  void set(const Root& root, const Value& value) const {
+  void set(const Root& root, const value_type& value) const requires(kind == Kind::reference_writable) {
     Root handle = root;
-    WritableKeyPath<Root, Value>::set(handle, value);
+    write(handle, value);
   }
 
-  static std::string type_name() { return detail::name_of_kind<Root, Value>("ReferenceWritableKeyPath"); }
+  static std::string type_name() {
+    return detail::printed_type(kind, console::type_name<Root>(), console::type_name<value_type>());
+  }
 
  private:
-  template <class R, class... Cs>
-  requires Route<R, Cs...>
-  friend auto path(Cs... components);
+  void write(Root& root, const value_type& value) const {
+    std::apply([&](const auto&... step) { detail::write_along(root, value, step...); }, components_);
+  }
 
-  ReferenceWritableKeyPath(typename KeyPath<Root, Value>::Reader read,
-                           typename WritableKeyPath<Root, Value>::Writer write)
-      : WritableKeyPath<Root, Value>(std::move(read), std::move(write)) {}
+  std::tuple<Components...> components_;
 };
 
-// The key path from Root through the components, of the kind and value type the walk finds.
+// The key path from Root through the components, of the kind and value type the walk finds; none where the
+// components make no Route from Root.
 template <class Root, class... Components>
-requires Route<Root, Components...>
-auto path(Components... components) {
-  using Walked = Walk<Root, Components...>;
-  using Value = typename Walked::Value;
-  const auto route = std::make_shared<const std::tuple<Components...>>(std::move(components)...);
-  auto read = [route](const Root& root) {
-    return std::apply([&](const auto&... step) { return detail::read_along<Value>(root, step...); }, *route);
-  };
-  if constexpr (Walked::kind == Kind::read_only) {
-    return KeyPath<Root, Value>(read);
-  } else {
-    auto write = [route](Root& root, const Value& value) {
-      std::apply([&](const auto&... step) { detail::write_along(root, value, step...); }, *route);
-    };
-    if constexpr (Walked::kind == Kind::writable) {
-      return WritableKeyPath<Root, Value>(read, write);
-    } else {
-      return ReferenceWritableKeyPath<Root, Value>(read, write);
-    }
-  }
+KeyPath<Root, Components...> path(Components... components) {
+  return KeyPath<Root, Components...>(std::move(components)...);
 }
 
 }  // namespace q09::keypath

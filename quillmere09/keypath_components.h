@@ -1,6 +1,7 @@
 // The components a key path is made of.
 //
-//   property<&T::m>  a stored property, declared once in T::fields() as console::let (fixed) or console::var
+//   property<&T::m>  a stored property, declared once as console::let (fixed) or console::var: by a record in
+//                    its fields(), by a class in its properties()
 //   computed<&T::f>  a read-only property computed by a const member function
 //   element<I>       the I-th element of a tuple or labelled tuple
 //   at(i)            the list element at index i, which must lie within the list
@@ -9,7 +10,8 @@
 //
 // A class (a q09::Class) is reached through a std::shared_ptr, a record by value; a route that holds a class
 // by value or a record through a reference is no route. A weak property (std::weak_ptr<C>) reads as
-// std::optional<std::shared_ptr<C>>.
+// std::optional<std::shared_ptr<C>>. A class never declares fields(): that is a record's field list, which
+// the renderer prints a value by, while an object prints by its description or its class name.
 //
 // Besides what the walk needs (keypath_kind.h: effect, chains, reads<In>), each component does two things,
 // as a step that hands on to the rest of the route:
@@ -19,8 +21,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <ranges>
@@ -31,6 +31,7 @@
 
 #include "console/checked.h"
 #include "console/program.h"
+#include "console/record.h"
 #include "console/traits.h"
 #include "keypath_kind.h"
 #include "lifetime.h"
@@ -86,8 +87,21 @@ decltype(auto) object_of(In& in) {
   }
 }
 
-// How a stored property is declared in its owner's fields(): how many times, and whether as fixed
-// (console::let) or variable (console::var).
+// Where an owner declares its stored properties.
+template <class Owner>
+constexpr auto declared_properties() {
+  if constexpr (Class<Owner>) {
+    static_assert(
+        !console::Record<Owner>,
+        "a class declares its properties in properties(), not fields(): its objects are no records");
+    return Owner::properties();
+  } else {
+    return Owner::fields();
+  }
+}
+
+// How a stored property is declared by its owner: how many times, and whether as fixed (console::let) or
+// variable (console::var).
 struct Declaration {
   int times = 0;
   bool fixed = false;
@@ -110,7 +124,7 @@ consteval Declaration declaration_of() {
             }(),
             ...);
       },
-      Owner::fields());
+      declared_properties<Owner>());
   return found;
 }
 
@@ -132,7 +146,7 @@ struct Property {
   using Stored = std::remove_cvref_t<decltype(std::declval<Owner&>().*Member)>;
   static constexpr bool weak = console::is_weak_ptr<Stored>::value;
   static_assert(detail::declaration_of<Member>().times == 1,
-                "a key-path property is declared exactly once in its owner's fields()");
+                "a key-path property is declared exactly once by its owner");
   static constexpr bool fixed = detail::declaration_of<Member>().fixed;
 
   static constexpr Effect effect = fixed          ? Effect::read_only
@@ -181,11 +195,11 @@ struct Computed {
   static constexpr bool chains = false;
 
   template <detail::Holds<Owner> In>
-  using reads = std::remove_cvref_t<std::invoke_result_t<decltype(Getter), const Owner&>>;
+  using reads = std::remove_cvref_t<decltype((std::declval<const Owner&>().*Getter)())>;
 
   template <class In, class Next>
   decltype(auto) read(const In& in, Next&& next) const {
-    return next(std::invoke(Getter, std::as_const(detail::object_of<Owner>(in))));
+    return next((std::as_const(detail::object_of<Owner>(in)).*Getter)());
   }
 
   template <class In, class Next>
@@ -194,28 +208,35 @@ struct Computed {
   }
 };
 
-template <std::size_t I>
-struct Element {
+// What an element of a tuple and an element of a list share: a part held in place inside the value before it,
+// read and written there. Locator gives place_in(in), the part's place.
+template <class Locator>
+struct Part {
   static constexpr Effect effect = Effect::none;
   static constexpr bool chains = false;
 
-  template <detail::HasElement<I> In>
-  using reads = std::tuple_element_t<I, In>;
-
   template <class In, class Next>
   decltype(auto) read(const In& in, Next&& next) const {
-    return next(element_of(in));
+    return next(locator().place_in(in));
   }
 
   template <class In, class Next>
   void write(In& in, Next&& next) const {
-    next(element_of(in));
+    next(locator().place_in(in));
   }
 
  private:
+  const Locator& locator() const { return static_cast<const Locator&>(*this); }
+};
+
+template <std::size_t I>
+struct Element : Part<Element<I>> {
+  template <detail::HasElement<I> In>
+  using reads = std::tuple_element_t<I, In>;
+
   // console::Labeled gives its elements through member get<I>(), std::tuple and std::pair through std::get.
   template <class In>
-  static auto& element_of(In& in) {
+  static auto& place_in(In& in) {
     if constexpr (requires { in.template get<I>(); }) {
       return in.template get<I>();
     } else {
@@ -224,31 +245,19 @@ struct Element {
   }
 };
 
-struct Index {
-  std::size_t index;
-
-  static constexpr Effect effect = Effect::none;
-  static constexpr bool chains = false;
+struct Index : Part<Index> {
+  explicit Index(std::size_t index) : index(index) {}
 
   template <detail::List In>
   using reads = std::ranges::range_value_t<In>;
 
-  template <class In, class Next>
-  decltype(auto) read(const In& in, Next&& next) const {
-    return next(element_of(in));
-  }
-
-  template <class In, class Next>
-  void write(In& in, Next&& next) const {
-    next(element_of(in));
-  }
-
- private:
   template <class In>
-  auto& element_of(In& in) const {
+  auto& place_in(In& in) const {
     if (index >= std::ranges::size(in)) console::fail("key path index out of range");
     return std::ranges::begin(in)[static_cast<std::ranges::range_difference_t<In>>(index)];
   }
+
+  std::size_t index;
 };
 
 struct Entry {

@@ -34,7 +34,8 @@
 //   Student.club?.teacher            class weak, chaining, class weak (already optional: no wrapping)
 //                                     -> reference_writable, Optional<Teacher>
 //
-// The components themselves are in keypath_components.h; the three kinds of key path in keypath.h.
+// The components themselves are in keypath_components.h; the key path, a value of its components, in
+// keypath.h.
 #pragma once
 
 #include <concepts>

@@ -75,7 +75,7 @@ class Storeroom : public ReferenceType {
   std::weak_ptr<Storeroom> annex;
   std::optional<std::shared_ptr<Storeroom>> backup;
 
-  static constexpr auto fields() {
+  static constexpr auto properties() {
     return std::tuple{console::let("name", &Storeroom::name), console::let("keeper", &Storeroom::keeper),
                       console::var("stock", &Storeroom::stock), console::var("annex", &Storeroom::annex),
                       console::var("backup", &Storeroom::backup)};
@@ -115,7 +115,6 @@ consteval Kind kind_by_use() {
   constexpr bool set_const = requires(const Path& path, const Root& root, const Value& value) {
     path.set(root, value);
   };
-  static_assert(set_variable || !set_const);
   return set_const ? Kind::reference_writable : set_variable ? Kind::writable : Kind::read_only;
 }
 
@@ -123,9 +122,8 @@ consteval Kind kind_by_use() {
 // printed type (which shows the kind, the root and the value type).
 template <Kind Expected, class Root, class... Components>
 void expect_route(std::string_view printed) {
-  static_assert(kp::Walk<Root, Components...>::kind == Expected);
-  static_assert(kind_by_use<PathOf<Root, Components...>>() == Expected);
   using Path = PathOf<Root, Components...>;
+  static_assert(Path::kind == Expected && kind_by_use<Path>() == Expected);
   EXPECT_EQ(console::type_name<Path>(), printed);
 }
 
@@ -219,7 +217,6 @@ TEST(KeyPathKind, AComputedPropertyFollowedByAClassProperty) {
       "ReferenceWritableKeyPath<Building, Int>");
   expect_route<RO, Building, C<&Building::front_locker>, P<&Locker::owner>, P<&Person::name>>(
       "KeyPath<Building, String>");
-  expect_route<RO, LockerRef, C<&Locker::user>, P<&Person::height>>("KeyPath<Locker, Int>");
 }
 
 TEST(KeyPathKind, TheRoutesOfTheProgram) {
@@ -253,6 +250,15 @@ TEST(KeyPathKind, ClassesAreReachedThroughReferencesRecordsByValue) {
   static_assert(!makes_a_route<Building, C<&Building::front_locker>, Q>,
                 "a strong reference is not optional");
   static_assert(!makes_a_route<std::shared_ptr<Person>, P<&Person::height>>, "a record is reached by value");
+  // A class declares properties for key paths, yet an object prints by its class name, never as a record
+  // (Storeroom: a class the program never uses).
+  static_assert(!console::Renderable<Party> && !console::Renderable<Locker> &&
+                !console::Renderable<Storeroom>);
+  console::start_program("Quillmere09");
+  EXPECT_EQ(console::render(std::make_shared<Party>("LuckyStar")), "Quillmere09.Party");
+  const auto store = std::make_shared<Storeroom>("本館");
+  store->annex = store;
+  EXPECT_EQ(console::render(std::vector{store->annex}), "[Optional(Quillmere09.Storeroom)]");
 }
 
 TEST(KeyPathKind, ComponentsThatDoNotFitTheValueBeforeThemMakeNoRoute) {
@@ -317,14 +323,11 @@ TEST(KeyPathReading, ThroughWeakReferencesWrappedAtTheEnd) {
   EXPECT_EQ(teacher_name.get(student), std::nullopt) << "the weak teacher is gone";
 }
 
-TEST(KeyPathReading, HoldsItsOwnCopyOfTheKeyAndSharesItWithItsCopies) {
+TEST(KeyPathReading, HoldsItsOwnCopyOfTheKey) {
   std::string key = "剣";
   const auto swords = kp::path<Explorer>(kp::property<&Explorer::items>, kp::key(key));
   key = "兜";
-  const auto copy = swords;
-  const Explorer konata{"こなた", {{"剣", 2}}, std::nullopt};
-  EXPECT_EQ(swords.get(konata), 2);
-  EXPECT_EQ(copy.get(konata), 2);
+  EXPECT_EQ(swords.get(Explorer{"こなた", {{"剣", 2}}, std::nullopt}), 2);
 }
 
 TEST(KeyPathWriting, WritableWritesBackThroughRecords) {
@@ -413,14 +416,11 @@ TEST(KeyPathWriting, WeakPropertyIsSetWithAStrongReference) {
   EXPECT_TRUE(student->club.expired());
 }
 
-TEST(KeyPathDeathTest, IndexOutsideTheListStops) {
+TEST(KeyPathDeathTest, AnIndexOutsideTheListOrAnEmptyReferenceStops) {
   const auto party = lucky_star();
   const auto fourth =
       kp::path<PartyRef>(kp::property<&Party::members>, kp::at(3), kp::property<&Explorer::name>);
   EXPECT_DEATH(static_cast<void>(fourth.get(party)), "index out of range");
-}
-
-TEST(KeyPathDeathTest, AnEmptyReferenceStops) {
   const auto owner = kp::path<LockerRef>(kp::property<&Locker::owner>);
   EXPECT_DEATH(static_cast<void>(owner.get(nullptr)), "through an empty reference");
 }

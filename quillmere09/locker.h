@@ -3,7 +3,9 @@
 // Person and HighScore are records: a key path through them is writable into
 // a root held in a variable. Locker is a class holding its owner by value, so
 // a key path through `owner` writes through the locker reference; `user` is a
-// computed read-only property, so a key path through it is read-only.
+// computed read-only property, so a key path through it is read-only. The
+// records declare their fields in fields(), the class its properties in
+// properties(): a locker prints by its class name, never as a record.
 #pragma once
 
 #include <cstdint>
@@ -41,7 +43,7 @@ class Locker : public ReferenceType {
 
   Person owner;
 
-  static constexpr auto fields() { return std::tuple{console::var("owner", &Locker::owner)}; }
+  static constexpr auto properties() { return std::tuple{console::var("owner", &Locker::owner)}; }
 };
 
 }  // namespace q09::keypaths
