@@ -21,7 +21,7 @@ enum class MinuteFormat { zeroPadded, blankPadded };
 std::string clockText(std::int64_t hour, std::int64_t min, MinuteFormat format);
 
 // Adds m minutes: below 60 the minute just becomes min + m (even if negative); otherwise the minute
-// wraps and the carried hours wrap at 24. 23:59 + 1 -> 0:00.
+// wraps and the carried hours wrap at 24. 23:59 + 1 -> 0:00. A sum past the integer limit stops the program.
 void advanceClock(std::int64_t& hour, std::int64_t& min, std::int64_t m);
 
 // The clock text followed by " PM" or " AM".

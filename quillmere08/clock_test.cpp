@@ -4,6 +4,7 @@
 
 #include <any>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +43,34 @@ TEST(FirstTime, NegativeAdvanceIsNotNormalised) {
   time.advance(-20);
   EXPECT_EQ(time.hour, 8);
   EXPECT_EQ(time.min, -10);
+}
+
+TEST(SecondTime12, AnAdvanceWithoutCarryStillBringsTheHourBelowTwelve) {
+  const auto time = make<time3::Time12>(13, 0);
+  time->hour = 29;  // PM; the rule subtracts 12 twice, flipping to AM and back
+  time->advance(1);
+  EXPECT_EQ(time->description(), " 5: 1 PM");
+  time->hour = std::numeric_limits<std::int64_t>::max() - 12;  // 12 * k + 7 with k odd: PM to AM
+  time->advance(0);
+  EXPECT_EQ(time->description(), " 7: 1 AM");
+}
+
+TEST(ClockDeathTest, AnAdvancePastTheIntegerLimitStops) {
+  console::start_program("Quillmere08");
+  constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+  time1::Time time(13, 20);
+  EXPECT_DEATH(time.advance(max),
+               "^Quillmere08: advance\\(min:\\): the minutes: 20 \\+ 9223372036854775807 overflows\n");
+  time1::Time late(max, 0);
+  EXPECT_DEATH(late.advance(60),
+               "^Quillmere08: advance\\(min:\\): the hours carried: 9223372036854775807 \\+ 1 overflows\n");
+  time1::Time early(0, std::numeric_limits<std::int64_t>::min());
+  EXPECT_DEATH(early.advance(-1), "the minutes: -9223372036854775808 \\+ -1 overflows");
+  const std::shared_ptr<time3::Time> twelve = make<time3::Time12>(0, 30);
+  EXPECT_DEATH(twelve->advance(max - 10), "the minutes: 30 \\+ 9223372036854775797 overflows");
+  // The largest advance that fits is taken exactly: 30 + (2^63 - 31) minutes.
+  twelve->advance(max - 30);
+  EXPECT_EQ(twelve->min, max % 60);
 }
 
 TEST(FirstTime12, PrintsByItsDescriptionThroughABaseReference) {
