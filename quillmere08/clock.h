@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/any.h"
 #include "console/description.h"
 #include "quillmere08/class_object.h"
 
@@ -45,11 +46,11 @@ class Time {
 
 namespace time2 {
 
-// The second Time: the base class of a hierarchy that is tested and downcast at run time.
-class Time {
+// The second Time: the base class of a hierarchy that is tested and downcast at run time, also out of values
+// of any type (hence the common root of such classes).
+class Time : public console::Object {
  public:
   Time(std::int64_t hour, std::int64_t min) : hour(hour), min(min) {}
-  virtual ~Time() = default;
 
   std::string clockText() const { return q08::clockText(hour, min, MinuteFormat::zeroPadded); }
 
