@@ -1,19 +1,28 @@
 #include "quillmere08/calendar.h"
 
 #include <iterator>
+#include <string_view>
 
+#include "console/checked_math.h"
 #include "console/render.h"
 
 namespace q08 {
 
 std::int64_t dayOfWeek(std::int64_t year, std::int64_t month, std::int64_t day) {
+  constexpr std::string_view rule = "day of the week";
   std::int64_t y = year;
   std::int64_t m = month;
   if (m <= 2) {
-    y -= 1;
-    m += 12;
+    y = console::checked_subtract(y, 1, rule);
+    m += 12;  // at most 14
   }
-  return (y + y / 4 - y / 100 + y / 400 + (13 * m + 8) / 5 + day) % 7;
+  // Only the sums and the product can leave 64 bits; the divisions by constants cannot.
+  std::int64_t w = console::checked_add(y, y / 4, rule);
+  w = console::checked_subtract(w, y / 100, rule);
+  w = console::checked_add(w, y / 400, rule);
+  w = console::checked_add(w, console::checked_add(console::checked_multiply(13, m, rule), 8, rule) / 5,
+                           rule);
+  return console::checked_add(w, day, rule) % 7;
 }
 
 std::string DayOfMonth::description() const {

@@ -9,7 +9,8 @@
 namespace q08 {
 
 // Day of the week, 0 = Sunday .. 6 = Saturday, by Zeller's congruence (January and February count as
-// months 13 and 14 of the previous year). 2010-07-30 -> 5. Days past the month's end simply count on.
+// months 13 and 14 of the previous year). 2010-07-30 -> 5. Days past the month's end simply count on; a step
+// of the rule past the integer limit stops the program.
 std::int64_t dayOfWeek(std::int64_t year, std::int64_t month, std::int64_t day);
 
 class DayOfMonth {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 #include "console/render.h"
 
 namespace q08 {
@@ -14,6 +17,25 @@ TEST(DayOfWeek, KnownDates) {
   EXPECT_EQ(dayOfWeek(2024, 2, 29), 4);  // leap day
   EXPECT_EQ(dayOfWeek(2010, 7, 32), 0);  // past the month's end the count runs on
   EXPECT_EQ(dayOfWeek(1900, 3, 1), 4);   // 1900 is not a leap year
+}
+
+TEST(DayOfWeek, AHugeDayContinuesTheCount) {
+  EXPECT_EQ(dayOfWeek(2010, 7, 30 + 7 * 1'000'000'000'000'000), 5);
+  EXPECT_EQ(dayOfWeek(2010, 7, 31 + 7 * 1'000'000'000'000'000), 6);
+}
+
+TEST(DayOfWeekDeathTest, AnOverflowStopsInsteadOfGivingAWrongDay) {
+  console::start_program("Quillmere08");
+  constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+  constexpr std::int64_t min = std::numeric_limits<std::int64_t>::min();
+  EXPECT_DEATH(dayOfWeek(2010, 7, max),
+               "^Quillmere08: day of the week: [0-9]+ \\+ 9223372036854775807 overflows\n");
+  EXPECT_DEATH(dayOfWeek(min, 1, 1), "^Quillmere08: day of the week: -9223372036854775808 - 1 overflows\n");
+  EXPECT_DEATH(dayOfWeek(max, 7, 1),
+               "day of the week: 9223372036854775807 \\+ 2305843009213693951 overflows");
+  EXPECT_DEATH(dayOfWeek(2010, max, 1), "day of the week: 13 \\* 9223372036854775807 overflows");
+  CalendarDate date(2010, 7, 30);
+  EXPECT_DEATH(date.setDay(max), "day of the week");
 }
 
 TEST(DayOfWeek, StaysWithinTheWeekFromYearOne) {

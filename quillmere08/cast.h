@@ -3,8 +3,8 @@
 //   is<Time12>(time)                     // `time is Time12`: the dynamic class is Time12 or a subclass
 //   std::dynamic_pointer_cast<Time12>    // `time as? Time12`: null when the test fails
 //   console::forced_cast<Time12>(time)   // `time as! Time12`: must succeed; a failure stops the program
-//   console::forced_cast<Time12, Time>(value)   // the same for a value of any type (std::any) holding a
-//                                               // reference to a Time12, also one stored as a Time
+//   console::forced_cast<Time12>(value)  // the same for a value of any type (console::Any) holding a
+//                                        // Time12, whatever reference type it was stored through
 //   conforms<P>(object)                  // `object is P` for a protocol P, tested on the dynamic class
 #pragma once
 

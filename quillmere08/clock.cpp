@@ -1,5 +1,6 @@
 #include "quillmere08/clock.h"
 
+#include "console/checked_math.h"
 #include "console/render.h"
 
 namespace q08 {
@@ -9,13 +10,13 @@ std::string clockText(std::int64_t hour, std::int64_t min, MinuteFormat format) 
 }
 
 void advanceClock(std::int64_t& hour, std::int64_t& min, std::int64_t m) {
-  const std::int64_t s = min + m;
+  const std::int64_t s = console::checked_add(min, m, "advance(min:): the minutes");
   if (s < 60) {
     min = s;
     return;
   }
   min = s % 60;
-  hour = (hour + s / 60) % 24;
+  hour = console::checked_add(hour, s / 60, "advance(min:): the hours carried") % 24;
 }
 
 std::string twelveHourText(std::int64_t hour, std::int64_t min, bool pm, MinuteFormat format) {
@@ -26,9 +27,11 @@ namespace time3 {
 
 void Time12::advance(std::int64_t min) {
   Time::advance(min);
-  while (hour >= 12) {
-    hour -= 12;
-    pm = !pm;
+  // Subtracting 12 until the hour is below 12, one flip of pm each time, in one step: without a carry the
+  // hour is still the one the object was given, which may be any size.
+  if (hour >= 12) {
+    if (hour / 12 % 2 != 0) pm = !pm;
+    hour %= 12;
   }
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/any.h"
 #include "console/description.h"
 #include "quillmere08/class_object.h"
 
@@ -21,7 +22,7 @@ enum class MinuteFormat { zeroPadded, blankPadded };
 std::string clockText(std::int64_t hour, std::int64_t min, MinuteFormat format);
 
 // Adds m minutes: below 60 the minute just becomes min + m (even if negative); otherwise the minute
-// wraps and the carried hours wrap at 24. 23:59 + 1 -> 0:00.
+// wraps and the carried hours wrap at 24. 23:59 + 1 -> 0:00. A sum past the integer limit stops the program.
 void advanceClock(std::int64_t& hour, std::int64_t& min, std::int64_t m);
 
 // The clock text followed by " PM" or " AM".
@@ -45,11 +46,11 @@ class Time {
 
 namespace time2 {
 
-// The second Time: the base class of a hierarchy that is tested and downcast at run time.
-class Time {
+// The second Time: the base class of a hierarchy that is tested and downcast at run time, also out of values
+// of any type (hence the common root of such classes).
+class Time : public console::Object {
  public:
   Time(std::int64_t hour, std::int64_t min) : hour(hour), min(min) {}
-  virtual ~Time() = default;
 
   std::string clockText() const { return q08::clockText(hour, min, MinuteFormat::zeroPadded); }
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <any>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +42,34 @@ TEST(FirstTime, NegativeAdvanceIsNotNormalised) {
   time.advance(-20);
   EXPECT_EQ(time.hour, 8);
   EXPECT_EQ(time.min, -10);
+}
+
+TEST(SecondTime12, AnAdvanceWithoutCarryStillBringsTheHourBelowTwelve) {
+  const auto time = make<time3::Time12>(13, 0);
+  time->hour = 29;  // PM; the rule subtracts 12 twice, flipping to AM and back
+  time->advance(1);
+  EXPECT_EQ(time->description(), " 5: 1 PM");
+  time->hour = std::numeric_limits<std::int64_t>::max() - 12;  // 12 * k + 7 with k odd: PM to AM
+  time->advance(0);
+  EXPECT_EQ(time->description(), " 7: 1 AM");
+}
+
+TEST(ClockDeathTest, AnAdvancePastTheIntegerLimitStops) {
+  console::start_program("Quillmere08");
+  constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+  time1::Time time(13, 20);
+  EXPECT_DEATH(time.advance(max),
+               "^Quillmere08: advance\\(min:\\): the minutes: 20 \\+ 9223372036854775807 overflows\n");
+  time1::Time late(max, 0);
+  EXPECT_DEATH(late.advance(60),
+               "^Quillmere08: advance\\(min:\\): the hours carried: 9223372036854775807 \\+ 1 overflows\n");
+  time1::Time early(0, std::numeric_limits<std::int64_t>::min());
+  EXPECT_DEATH(early.advance(-1), "the minutes: -9223372036854775808 \\+ -1 overflows");
+  const std::shared_ptr<time3::Time> twelve = make<time3::Time12>(0, 30);
+  EXPECT_DEATH(twelve->advance(max - 10), "the minutes: 30 \\+ 9223372036854775797 overflows");
+  // The largest advance that fits is taken exactly: 30 + (2^63 - 31) minutes.
+  twelve->advance(max - 30);
+  EXPECT_EQ(twelve->min, max % 60);
 }
 
 TEST(FirstTime12, PrintsByItsDescriptionThroughABaseReference) {
@@ -130,18 +158,16 @@ TEST(RequiredInitialiser, ASubclassThatDeclaresNothingIsMadeAsItself) {
 }
 
 TEST(FirstTime12, AValueOfAnyTypeDowncastsByTheObjectsClass) {
-  const std::vector<std::any> things{
-      std::shared_ptr<time2::Time>(std::make_shared<time2::Time12>(1, 16, false)), std::string("駅前"),
-      std::int64_t{15532}};
-  EXPECT_EQ(console::render(console::forced_cast<time2::Time12, time2::Time>(things[0])), " 1:16 AM");
-  const std::any exactly = std::make_shared<time2::Time12>(4, 30, true);
-  EXPECT_EQ(console::render(console::forced_cast<time2::Time12, time2::Time>(exactly)), " 4:30 PM");
+  const std::vector<console::Any> things{
+      std::shared_ptr<time2::Time>(std::make_shared<time2::Time12>(1, 16, false)),
+      std::make_shared<time2::Time12>(4, 30, true), std::string("駅前")};
+  EXPECT_EQ(console::render(console::forced_cast<time2::Time12>(things[0])), " 1:16 AM");
+  EXPECT_EQ(console::render(console::forced_cast<time2::Time12>(things[1])), " 4:30 PM");
 }
 
 TEST(FirstTime12DeathTest, APlainTimeOfAnyTypeIsNoTime12) {
-  const std::any plain = std::shared_ptr<time2::Time>(std::make_shared<time2::Time>(18, 45));
-  EXPECT_DEATH((console::forced_cast<time2::Time12, time2::Time>(plain)),
-               "could not cast value of type Time to Time12");
+  const console::Any plain = std::make_shared<time2::Time>(18, 45);
+  EXPECT_DEATH(console::forced_cast<time2::Time12>(plain), "could not cast value of type Time to Time12");
 }
 
 TEST(FirstTime12, DescriptionZeroPadsMinute) {

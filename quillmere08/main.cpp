@@ -1,7 +1,6 @@
 // Quillmere08: classes — stored and computed properties, observers, designated, failable and required
 // initialisers, overriding, class-level members, run-time type tests and casts, type values, and an object
 // that owns a C file handle. Twenty sections, run in order.
-#include <any>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -110,11 +109,9 @@ void section3() {
   auto sos = std::make_shared<q08::time2::SOS>();
   print(console::forced_cast<Time12>(time));
 
-  const std::vector<std::any> things{std::make_shared<Time12>(1, 16, false), std::string("駅前"),
-                                     std::int64_t{15532}};
-  // A value of any type remembers the static type it was stored as; the cast names Time, the base class a
-  // reference to a Time12 may have been stored as, and tests the object's class at run time.
-  print(console::forced_cast<Time12, Time>(things[0]));
+  const std::vector<console::Any> things{std::make_shared<Time12>(1, 16, false), std::string("駅前"),
+                                         std::int64_t{15532}};
+  print(console::forced_cast<Time12>(things[0]));
 }
 
 // Class-level counters, one per pair, read when a description is made.
@@ -226,8 +223,8 @@ void section14() {
 // The static type of a value, and a run-time test of the same value boxed as a value of any type.
 template <class T>
 void printTypeTest(const T& value) {
-  const std::any boxed = value;
-  print(console::type_of(value), std::any_cast<T>(&boxed) != nullptr);
+  const console::Any boxed = value;
+  print(console::type_of(value), boxed.cast<T>() != nullptr);
 }
 
 // Type names of library values.

@@ -285,6 +285,11 @@ struct Profile {
   std::string name;
   std::string kana;
   Int height;
+
+  static constexpr auto fields() {
+    return std::tuple{console::var("name", &Profile::name), console::var("kana", &Profile::kana),
+                      console::var("height", &Profile::height)};
+  }
 };
 
 void section21() {

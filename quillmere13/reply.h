@@ -6,11 +6,15 @@
 //   reply.visit([](const Reply::AttendWith& a) { ... a.companion ... },
 //               [](Reply::Attend) { ... }, [](Reply::NotAttend) { ... });
 //
+// A reply prints as its case, attendWith with the companion in parentheses: attendWith("伊月"), attend.
+//
 // attendees(name, reply) is who comes for one invited person; flattening a dictionary of replies with it
 // gives everyone who comes, each companion right after the person who brings them.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -37,6 +41,16 @@ class Reply {
       using std::remove_cvref_t<Handlers>::operator()...;
     };
     return std::visit(Overloads{std::forward<Handlers>(handlers)...}, value_);
+  }
+
+  // The case's name and, for attendWith only, its payload: the enumeration's console form.
+  std::string_view case_name() const {
+    return visit([](const AttendWith&) { return "attendWith"; }, [](Attend) { return "attend"; },
+                 [](NotAttend) { return "notAttend"; });
+  }
+  std::optional<std::string> payload() const {
+    if (const auto* with = std::get_if<AttendWith>(&value_)) return with->companion;
+    return std::nullopt;
   }
 
  private:

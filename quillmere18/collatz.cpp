@@ -1,5 +1,6 @@
 #include "quillmere18/collatz.h"
 
+#include "console/checked_math.h"
 #include "console/render.h"
 
 namespace q18 {
@@ -8,11 +9,7 @@ namespace {
 
 std::int64_t next(std::int64_t n) {
   if (n % 2 == 0) return n / 2;
-  std::int64_t tripled;
-  if (__builtin_mul_overflow(n, 3, &tripled) || __builtin_add_overflow(tripled, 1, &tripled)) {
-    console::fail(console::cat("collatz: 3 * ", n, " + 1 overflows"));
-  }
-  return tripled;
+  return console::checked_add(console::checked_multiply(3, n, "collatz"), 1, "collatz");
 }
 
 }  // namespace

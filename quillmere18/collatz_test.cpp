@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "console/program.h"
+
 namespace {
 
 TEST(Collatz, VisitsValuesUntilOne) {
@@ -17,7 +19,10 @@ TEST(Collatz, AppliesTheRuleAtLeastOnce) {
 }
 
 TEST(CollatzDeathTest, OverflowStopsTheProgram) {
-  EXPECT_DEATH(q18::collatz_line(0x7fff'ffff'ffff'ffffLL), "overflows");
+  console::start_program("Quillmere18");
+  EXPECT_DEATH(q18::collatz_line(0x7fff'ffff'ffff'ffffLL),
+               "^Quillmere18: collatz: 3 \\* 9223372036854775807 overflows\n");
+  EXPECT_DEATH(q18::collatz_line(-0x7fff'ffff'ffff'ffffLL), "collatz: 3 \\* -9223372036854775807 overflows");
 }
 
 }  // namespace

@@ -97,9 +97,7 @@ void section10() {
 // Computations without output: grouping and merging dictionaries, and raw buffers of references.
 void section11() {
   const std::vector<std::string> names{"YUI", "Shizuka", "saki", "yukino", "IROHA"};
-  // Keyed by the first character in upper case. Only the ASCII letters a to z change case (every name here
-  // is ASCII); any other first character is its own key.
-  [[maybe_unused]] const auto by_initial = q18::grouped(names, q18::ascii_upper_initial);
+  [[maybe_unused]] const auto by_initial = q18::grouped(names, q18::upper_initial);
 
   const std::map<std::string, std::int64_t> first{{"遠山", 6}, {"八神", 8}, {"飯島", 1}};
   const std::map<std::string, std::int64_t> second{{"神崎", 7}, {"遠山", 3}};

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "console/case_mapping.h"
 #include "console/program.h"
-#include "console/utf8.h"
 
 namespace q18 {
 
@@ -79,25 +79,19 @@ std::map<K, V> merging(std::map<K, V> first, const std::map<K, V>& second, Combi
   return first;
 }
 
-// The first character of a text. An empty text has none, and one that does not start with valid UTF-8 has
-// none to speak of: asking for it is a logic error that stops the program.
-inline console::Character first_character(std::string_view text) {
-  std::size_t position = 0;
-  const auto scalar =
-      console::decode_one({reinterpret_cast<const unsigned char*>(text.data()), text.size()}, position);
-  if (!scalar) {
-    console::fail(text.empty() ? "an empty text has no first character"
+// The first character of a name turned to upper case, the key names are grouped by. A character is the first
+// scalar with the combining marks after it, upper-cased by Unicode's mapping: "élodie" and "ÉLISE" both
+// give "É", "жанна" gives "Ж", "ｙｕｉ" gives "Ｙ", "e" followed by U+0301 gives "E" followed by U+0301. The
+// key is a text because a character can be several scalars; one that upper-cases to more than one
+// character keeps them all ("ßa" gives "SS", a key of its own beside "S"). An empty name, or one that does
+// not start with valid UTF-8, has no first character: a logic error that stops the program.
+inline std::string upper_initial(std::string_view name) {
+  const std::string_view initial = console::first_character(name);
+  if (initial.empty()) {
+    console::fail(name.empty() ? "an empty text has no first character"
                                : "a text that does not start with UTF-8 has no first character");
   }
-  return console::Character(*scalar);
-}
-
-// The first character of a name, turned to upper case when it is one of the ASCII letters a to z. Only those
-// change: "é", "ж", a full-width "ｙ" and every other first character is its own key as it is. An empty name
-// stops the program (see first_character).
-inline console::Character ascii_upper_initial(std::string_view name) {
-  const console::Character c = first_character(name);
-  return c.value >= U'a' && c.value <= U'z' ? console::Character(c.value - U'a' + U'A') : c;
+  return console::uppercased(initial);
 }
 
 }  // namespace q18

@@ -1,0 +1,42 @@
+// Every type the program declares has its console form and its type name, printed or not.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "club_model.h"
+#include "console/render.h"
+#include "explorers.h"
+#include "homeroom.h"
+#include "locker.h"
+#include "strong.h"
+#include "weak.h"
+
+namespace q09 {
+namespace {
+
+// The type names of types that all have a console form (objects of classes print through references); a
+// type without a form or a name does not compile.
+template <class... Ts>
+std::vector<std::string> printable_type_names() {
+  static_assert((console::Renderable<Ts> && ...));
+  return {console::type_name<Ts>()...};
+}
+
+TEST(ConsoleForms, EveryTypeHasAFormAndAName) {
+  using std::shared_ptr;
+  EXPECT_EQ(
+      (printable_type_names<shared_ptr<strong::Person>, shared_ptr<strong::Student>, shared_ptr<strong::Club>,
+                            shared_ptr<weak::Student>, shared_ptr<weak::Club>, shared_ptr<unowned::Student>,
+                            shared_ptr<unowned::HomeRoom>, shared_ptr<chaining::Teacher>,
+                            shared_ptr<chaining::Club>, shared_ptr<chaining::Student>,
+                            shared_ptr<keypaths::Party>, shared_ptr<keypaths::Locker>, keypaths::Explorer,
+                            keypaths::Person, keypaths::HighScore>()),
+      (std::vector<std::string>{"Person", "Student", "Club", "Student", "Club", "Student", "HomeRoom",
+                                "Teacher", "Club", "Student", "Party", "Locker", "Explorer", "Person",
+                                "HighScore"}));
+}
+
+}  // namespace
+}  // namespace q09
