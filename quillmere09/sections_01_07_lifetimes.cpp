@@ -25,6 +25,7 @@
 namespace q09 {
 
 using console::cat;
+using console::force;
 using console::print;
 
 // One object, two references.
@@ -33,9 +34,9 @@ void section1() {
   std::optional<std::shared_ptr<Person>> first = std::make_shared<Person>("勇太", 16);
   auto second = first;  // a second reference to the same object
   print(first);
-  (*second)->age += 1;
+  force(second)->age += 1;
   print(first);
-  const bool same = first->get() == second->get();  // identity, not equality of contents
+  const bool same = first == second;  // references compare by identity, not by contents
   first.reset();
   second.reset();  // the last reference: "勇太: deinit"
   print(same);
@@ -72,7 +73,7 @@ void section4() {
   using q09::strong::Student;
   auto kazumi = std::make_shared<Student>("一美");
   std::weak_ptr<Student> weak_kazumi = kazumi;
-  print(console::force(weak_kazumi));
+  print(force(weak_kazumi));
   kazumi.reset();  // "一美: deinit"; the weak reference is empty from now on
   if (const auto student = weak_kazumi.lock()) {
     print(student);
@@ -84,22 +85,6 @@ void section4() {
   print("終わり");
 }
 
-namespace {
-
-// The summary line of section 5. The club is used for the last time when its
-// name and member list are read; the caller's reference, moved in here, is let
-// go right then, before the count is taken, and the copied list goes after it.
-std::string headcount(std::shared_ptr<q09::weak::Club> club) {
-  const std::string name = club->name;
-  auto members = club->members;
-  club.reset();  // "Club 昼寝同好会: deinit"; the members live on in the copied list
-  const auto count = static_cast<std::int64_t>(members.size());
-  q09::release_in_order(members);  // the list was 一美's last holder: "一美: deinit"
-  return cat(name, ": ", count, "人");
-}
-
-}  // namespace
-
 // Weak back-references from students to their club.
 void section5() {
   using namespace q09::weak;
@@ -107,7 +92,16 @@ void section5() {
   auto club = std::make_shared<Club>("昼寝同好会");
   club->admit(yuji);
   club->admit(std::make_shared<Student>("一美"));  // only the club's list holds her
-  print(headcount(std::move(club)));
+
+  // The summary line. The club is used for the last time when its name and member list are read, and let go
+  // right then; the list that was read lives until its count is taken, and only then is the line printed.
+  const std::string name = club->name;
+  auto members = club->members;
+  club.reset();  // "Club 昼寝同好会: deinit"
+  const auto count = static_cast<std::int64_t>(members.size());
+  release_in_order(members);  // the list was 一美's last holder: "一美: deinit"
+  print(cat(name, ": ", count, "人"));
+
   print(yuji);   // the club is gone, so only the name
   yuji.reset();  // "悠二: deinit"
   print("終わり");
