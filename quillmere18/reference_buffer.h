@@ -15,7 +15,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -83,21 +82,5 @@ class ReferenceBuffer {
   std::vector<bool> live_;  // which slots hold a reference
   std::shared_ptr<Object>* slots_;
 };
-
-// The objects section 11 keeps in its buffers: two classes of one shape, one per scope of the section,
-// that never mix. Neither prints anything when it dies.
-template <int Scope>
-class VampOf {
- public:
-  explicit VampOf(std::int64_t value) : value(value) {}
-  std::int64_t value;
-};
-
-namespace first_vamp {
-using Vamp = VampOf<1>;
-}
-namespace second_vamp {
-using Vamp = VampOf<2>;
-}
 
 }  // namespace q18
