@@ -36,8 +36,6 @@ class ReferenceBuffer {
     allocator_.deallocate(slots_, live_.size());
   }
 
-  std::size_t count() const { return live_.size(); }
-
   // Makes the empty slots first to last - 1 references to the same object.
   void initialize(std::size_t first, std::size_t last, const std::shared_ptr<Object>& object) {
     for (std::size_t slot = first; slot < last; ++slot) initialize(slot, object);
