@@ -105,11 +105,14 @@ TEST_F(WordReaderTest, LongWordsComeBackWhole) {
   }
 }
 
-TEST_F(WordReaderTest, FailedOpenStillAnnouncesItsEnd) {
+TEST_F(WordReaderTest, FailedOpenStillAnnouncesItsEndAndLeavesItsReasonInErrno) {
   testing::internal::CaptureStdout();
+  errno = 0;
   const auto reader = WordReader::open((dir_ / "missing.cpp").string());
+  const int reason = errno;
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "[[deinit]]\n");
   EXPECT_EQ(reader, nullptr);
+  EXPECT_EQ(reason, ENOENT);
 }
 
 TEST_F(WordReaderTest, CloseClosesTheStreamEndsTheWordsAndDeinitPrintsOnce) {

@@ -4,6 +4,7 @@
 //   chain(student->club, &Club::teacher, &Teacher::name)   // std::optional<std::string>
 //   chain(student->club, &Club::isOfficial)                // std::optional<bool>
 //   chain(student->club, [](Club& c) { c.budget += 5000; })  // std::optional<console::Void>
+//   force_chain(student->club, &Club::teacher, &Teacher::name)  // std::string, or the program stops
 //
 // Rules:
 //   - The start and every step's result may be "optional-like": a
@@ -26,7 +27,9 @@
 #include <type_traits>
 #include <utility>
 
-#include "console/render.h"
+#include "console/checked.h"
+#include "console/traits.h"
+#include "console/type_name.h"
 
 namespace q09 {
 
@@ -114,6 +117,14 @@ auto proceed(Value&& value, Steps&&... steps) {
 template <class Start, class... Steps>
 auto chain(Start&& start, Steps&&... steps) {
   return chain_detail::proceed(std::forward<Start>(start), std::forward<Steps>(steps)...);
+}
+
+// Forced chaining, `a!.b!.c`: the value at the end of the steps, every one of which must find something;
+// the program stops (console::force) at the first empty step.
+//   force_chain(student->club, &Club::teacher, &Teacher::name)   // std::string
+template <class Start, class... Steps>
+auto force_chain(Start&& start, Steps&&... steps) {
+  return console::force(chain(std::forward<Start>(start), std::forward<Steps>(steps)...));
 }
 
 // A step that looks up `key` in a dictionary: present when the key is there.

@@ -98,6 +98,14 @@ TEST(OptionalChain, StopsWhereAWeakReferenceOutlivedItsObject) {
   EXPECT_FALSE(chain(m.student->club, &Club::budget));
 }
 
+TEST(OptionalChain, ForcedChainGivesTheValueOrStopsAtAnEmptyStep) {
+  Model m;
+  EXPECT_EQ(force_chain(m.student->club, &Club::teacher, &Teacher::name), "高山");
+  m.teacher.reset();
+  EXPECT_DEATH(static_cast<void>(force_chain(m.student->club, &Club::teacher, &Teacher::name)),
+               "unexpectedly found nil");
+}
+
 TEST(OptionalChain, DictionaryEntryIsAnOptionalStep) {
   std::map<std::string, std::shared_ptr<Student>> officers{{"会長", std::make_shared<Student>("日高")}};
   EXPECT_EQ(chain(officers, entry(std::string("会長")), &Student::name), std::optional<std::string>("日高"));

@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -14,10 +15,13 @@
 #include <utility>
 #include <vector>
 
-#include "console/render.h"
+#include "console/print.h"
+#include "console/program.h"
+#include "console/utf8.h"
 #include "quillmere18/collatz.h"
 #include "quillmere18/reference_buffer.h"
 #include "quillmere18/sequences.h"
+#include "quillmere18/vamp.h"
 
 using console::print;
 
@@ -94,41 +98,60 @@ void section10() {
   print(q18::concatenated(seven_to_ten, a));
 }
 
-// Computations without output: grouping and merging dictionaries, and raw buffers of references.
-void section11() {
+// Section 11: computations without output. Each example builds its values and discards them.
+
+// Names grouped by their first character in upper case.
+void group_by_initial() {
   const std::vector<std::string> names{"YUI", "Shizuka", "saki", "yukino", "IROHA"};
   [[maybe_unused]] const auto by_initial = q18::grouped(names, q18::upper_initial);
+}
 
+// Two dictionaries merged into a new one; a key present in both gets the sum of its values.
+void merge_into_new() {
   const std::map<std::string, std::int64_t> first{{"遠山", 6}, {"八神", 8}, {"飯島", 1}};
   const std::map<std::string, std::int64_t> second{{"神崎", 7}, {"遠山", 3}};
   [[maybe_unused]] const auto merged = q18::merging(first, second, std::plus<>{});
+}
 
+// Pairs merged into a dictionary in place; a key already present keeps the larger value.
+void merge_in_place() {
   std::map<std::string, std::int64_t> scores{{"遠山", 1000}, {"八神", 790}, {"飯島", 900}};
   const std::vector<std::pair<std::string, std::int64_t>> updates{{"神崎", 2500}, {"遠山", 1200}};
   q18::merge(scores, updates, [](std::int64_t old, std::int64_t updated) { return std::max(old, updated); });
+}
 
-  {
-    using q18::first_vamp::Vamp;
-    q18::ReferenceBuffer<Vamp> buffer(4);
-    buffer.initialize(1, 4, std::make_shared<Vamp>(9));
-    std::make_shared<Vamp>(20);  // made and dropped at once
-    buffer.initialize(0, std::make_shared<Vamp>(25));
-    buffer.deinitialize();
-  }
-  {
-    using q18::second_vamp::Vamp;
-    auto v0 = std::make_shared<Vamp>(0);
-    auto v1 = std::make_shared<Vamp>(1);
-    auto v2 = std::make_shared<Vamp>(2);
-    auto v3 = std::make_shared<Vamp>(3);
-    q18::ReferenceBuffer<Vamp> buffer(4);
-    buffer.initialize(1, 4, std::make_shared<Vamp>(9));
-    buffer.initialize(0, std::make_shared<Vamp>(20));
-    v1.reset();
-    v0.reset();
-    buffer.assign(1, v2);  // slot 1 lets go of the Vamp of 9
-    buffer.deinitialize();
-  }
+// A raw buffer of four references to the first Vamp class, filled slot by slot and emptied by hand.
+void buffer_of_first_vamps() {
+  using q18::first_vamp::Vamp;
+  q18::ReferenceBuffer<Vamp> buffer(4);
+  buffer.initialize(1, 4, std::make_shared<Vamp>(9));
+  std::make_shared<Vamp>(20);  // made and dropped at once
+  buffer.initialize(0, std::make_shared<Vamp>(25));
+  buffer.deinitialize();
+}
+
+// The same with the second Vamp class, whose objects are also held outside the buffer.
+void buffer_of_second_vamps() {
+  using q18::second_vamp::Vamp;
+  auto v0 = std::make_shared<Vamp>(0);
+  auto v1 = std::make_shared<Vamp>(1);
+  auto v2 = std::make_shared<Vamp>(2);
+  auto v3 = std::make_shared<Vamp>(3);
+  q18::ReferenceBuffer<Vamp> buffer(4);
+  buffer.initialize(1, 4, std::make_shared<Vamp>(9));
+  buffer.initialize(0, std::make_shared<Vamp>(20));
+  v1.reset();
+  v0.reset();
+  buffer.assign(1, v2);  // slot 1 lets go of the Vamp of 9
+  buffer.deinitialize();
+}
+
+void section11() {
+  group_by_initial();
+  merge_into_new();
+  merge_in_place();
+  buffer_of_first_vamps();
+  buffer_of_second_vamps();
 }
 
 void section12() {

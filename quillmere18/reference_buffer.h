@@ -15,7 +15,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -36,8 +35,6 @@ class ReferenceBuffer {
     }
     allocator_.deallocate(slots_, live_.size());
   }
-
-  std::size_t count() const { return live_.size(); }
 
   // Makes the empty slots first to last - 1 references to the same object.
   void initialize(std::size_t first, std::size_t last, const std::shared_ptr<Object>& object) {
@@ -83,21 +80,5 @@ class ReferenceBuffer {
   std::vector<bool> live_;  // which slots hold a reference
   std::shared_ptr<Object>* slots_;
 };
-
-// The objects section 11 keeps in its buffers: two classes of one shape, one per scope of the section,
-// that never mix. Neither prints anything when it dies.
-template <int Scope>
-class VampOf {
- public:
-  explicit VampOf(std::int64_t value) : value(value) {}
-  std::int64_t value;
-};
-
-namespace first_vamp {
-using Vamp = VampOf<1>;
-}
-namespace second_vamp {
-using Vamp = VampOf<2>;
-}
 
 }  // namespace q18
