@@ -1,5 +1,7 @@
 // Section 30: counting the words of a text file.
+#include <cerrno>
 #include <cstdlib>
+#include <string>
 #include <utility>
 
 #include "console/engine.h"
@@ -12,15 +14,23 @@
 namespace q13 {
 namespace {
 
-using console::print;
-
 constexpr const char* word_file = "Quillmere01.Start.cpp";
 
-// A reader that stopped on a read error rather than at the end: one line on stderr, and a failure status.
-bool read_failed(const WordReader& reader) {
-  if (reader.readError() == 0) return false;
+// The file cannot be opened: the program's line on stdout, why on stderr, and the end of the program with
+// success.
+int cannot_open() {
+  const int error = errno;
+  console::print("ファイルがオープンできません");
+  console::report_error(word_file, error);
+  return EXIT_SUCCESS;
+}
+
+// The end of a reader's words. When a read error rather than the end of the file ended them: one line on
+// stderr, and a failure status.
+int status_after(const WordReader& reader) {
+  if (reader.readError() == 0) return EXIT_SUCCESS;
   console::report_error(console::cat(word_file, ": read error"), reader.readError());
-  return true;
+  return EXIT_FAILURE;
 }
 
 }  // namespace
@@ -28,26 +38,22 @@ bool read_failed(const WordReader& reader) {
 int section30() {
   {
     const auto reader = WordReader::open(word_file);
-    if (!reader) {
-      print("ファイルがオープンできません");
-      return EXIT_SUCCESS;
-    }
+    if (!reader) return cannot_open();
     auto first = reader->getWord();
-    if (!first) return read_failed(*reader) ? EXIT_FAILURE : EXIT_SUCCESS;
-    WordList words = lowercased_words(std::move(*first), *reader);
-    if (read_failed(*reader)) return EXIT_FAILURE;
+    if (!first) return status_after(*reader);
+    WordList words;
+    words.push_back(lowercased(*first));
+    for (std::string& word : *reader) words.push_back(lowercased(word));
+    if (reader->readError() != 0) return status_after(*reader);
     const WordCounts counts = tally(std::move(words));
-    [[maybe_unused]] const auto ranking = by_count(counts);
+    const Ranking ranking = by_count(counts);
   }
   const auto reader = WordReader::open(word_file);
-  if (!reader) {
-    print("ファイルがオープンできません");
-    return EXIT_SUCCESS;
-  }
-  const WordCounts counts = count_lowercased(*reader);
-  if (read_failed(*reader)) return EXIT_FAILURE;
-  [[maybe_unused]] const auto ranking = by_count(counts);
-  return EXIT_SUCCESS;
+  if (!reader) return cannot_open();
+  WordCounts counts;
+  for (std::string& word : *reader) counts[lowercased(word)] += 1;
+  const Ranking ranking = by_count(counts);
+  return status_after(*reader);
 }
 
 }  // namespace q13
