@@ -126,7 +126,7 @@ WordKey WordKey::exact(std::string_view word) {
   return {word, hash_pieces<false>(word.data(), word.size())};
 }
 
-WordKey WordKey::lowercasing(std::string& word) {
+WordKey lowercased(std::string& word) {
   return {word, hash_pieces<true>(word.data(), word.size())};
 }
 
@@ -251,19 +251,6 @@ Ranking by_count(const WordCounts& counts) {
   std::ranges::stable_sort(positions, std::ranges::greater(),
                            [&counts](std::uint32_t position) { return counts.count_of(position); });
   return Ranking(counts, std::move(positions));
-}
-
-WordList lowercased_words(std::string first, WordReader& reader) {
-  WordList words;
-  words.push_back(WordKey::lowercasing(first));
-  while (auto word = reader.getWord()) words.push_back(WordKey::lowercasing(*word));
-  return words;
-}
-
-WordCounts count_lowercased(WordReader& reader) {
-  WordCounts counts;
-  while (auto word = reader.getWord()) ++counts[WordKey::lowercasing(*word)];
-  return counts;
 }
 
 }  // namespace q13

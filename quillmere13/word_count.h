@@ -1,5 +1,5 @@
-// Counting words: the count's case rule, a dictionary from words to counts, an array of every word, ranking
-// by count, and the two passes of the word count that put them together.
+// Counting words: the count's case rule, a dictionary from words to counts, an array of every word, and
+// ranking by count.
 //
 // WordCounts is a dictionary from text to integer built for many lookups of few distinct words: open
 // addressing over slots that lead straight to a word's record (its size and bytes) in one text, the counts
@@ -10,7 +10,7 @@
 // ever copying what it holds.
 //
 //   q13::WordCounts counts;
-//   ++counts["the"];
+//   counts["the"] += 1;
 //   q13::by_count(counts);  // [("the", 1)]
 #pragma once
 
@@ -22,8 +22,6 @@
 #include <utility>
 #include <vector>
 
-#include "quillmere13/word_reader.h"
-
 namespace q13 {
 
 // A word as WordCounts looks it up: its bytes and their hash. It views the caller's text, so it is made
@@ -32,19 +30,23 @@ class WordKey {
  public:
   // The word as it is.
   static WordKey exact(std::string_view word);
-  // The word count's case rule, applied to `word` in place: ASCII letters to lower case, every other byte
-  // unchanged. The lowered word is hashed in the same pass over its bytes.
-  static WordKey lowercasing(std::string& word);
-
   std::string_view text() const { return text_; }
   std::uint64_t hash() const { return hash_; }
 
  private:
+  friend WordKey lowercased(std::string& word);
   WordKey(std::string_view text, std::uint64_t hash) : text_(text), hash_(hash) {}
 
   std::string_view text_;
   std::uint64_t hash_;
 };
+
+// The word count's case rule: `word` with its ASCII letters in lower case and every other byte unchanged,
+// lowered where it lies (the word is the caller's own, a loop's current word say) and hashed in the same
+// pass over its bytes, ready for a WordList or a WordCounts.
+//
+//   for (std::string& word : *reader) ++counts[lowercased(word)];
+WordKey lowercased(std::string& word);
 
 // An input iterator over the positions 0 to size() of a sequence whose elements are made on reading,
 // `owner.entry(position)`.
@@ -218,10 +220,5 @@ class Ranking {
 // ranking reads the dictionary, which must outlive it (hence no temporaries).
 Ranking by_count(const WordCounts& counts);
 Ranking by_count(WordCounts&&) = delete;
-
-// The word count's first pass: `first` and every further word of the reader, lower-cased, in file order.
-WordList lowercased_words(std::string first, WordReader& reader);
-// The word count's second pass: the reader's words, lower-cased, counted straight into a dictionary.
-WordCounts count_lowercased(WordReader& reader);
 
 }  // namespace q13

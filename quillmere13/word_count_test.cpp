@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <ranges>
 #include <string>
 #include <unordered_map>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "console/render.h"
+#include "quillmere13/word_reader.h"
 
 namespace q13 {
 namespace {
@@ -37,7 +39,7 @@ TEST(WordKeyTest, LowercasingLowersAsciiLettersOnlyAtEveryLength) {
     for (std::size_t i = 0; i < size; ++i) word += pool[(i * 7 + size) % pool.size()];
     const std::string expected = lowered_plainly(word);
     std::string lowered = word;
-    const WordKey key = WordKey::lowercasing(lowered);
+    const WordKey key = lowercased(lowered);
     EXPECT_EQ(lowered, expected) << size;
     EXPECT_EQ(key.text(), expected) << size;
     EXPECT_EQ(key.hash(), WordKey::exact(expected).hash()) << size;
@@ -185,13 +187,16 @@ class WordCountPassesTest : public ::testing::Test {
     return opened;
   }
 
-  // Both passes over `contents`: the first from its first word, the second from the start.
+  // The word count's two ways over `contents`: every lower-cased word into a list, then tallied; and each
+  // counted straight into a dictionary.
   std::pair<WordCounts, WordCounts> both_passes(const std::string& contents) {
-    const auto first_reader = reader(contents);
-    auto first = first_reader->getWord();
-    EXPECT_TRUE(first.has_value());
-    WordCounts tallied = tally(lowercased_words(std::move(*first), *first_reader));
-    return {std::move(tallied), count_lowercased(*reader(contents))};
+    const auto first = reader(contents);
+    WordList words;
+    for (std::string& word : *first) words.push_back(lowercased(word));
+    const auto second = reader(contents);
+    WordCounts counts;
+    for (std::string& word : *second) counts[lowercased(word)] += 1;
+    return {tally(std::move(words)), std::move(counts)};
   }
 
   fs::path dir_;

@@ -27,14 +27,12 @@ bool is_letter(int fgetc_result) {
 std::shared_ptr<WordReader> WordReader::open(const std::string& path) {
   Stream stream(std::fopen(path.c_str(), "r"));
   if (!stream) return nullptr;
-  return std::make_shared<WordReader>(Key(), std::move(stream));
+  return make<WordReader>(std::move(stream));
 }
 
-WordReader::~WordReader() {
-  // A virtual call made in a destructor runs this class's close(), never an override: the subclass part of
-  // the object is already destroyed when this body runs. A subclass that closes more closes it in its own
-  // destructor.
-  close();
+void WordReader::close_and_delete(WordReader* reader) {
+  reader->close();
+  delete reader;
 }
 
 void WordReader::close() {

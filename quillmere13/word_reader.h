@@ -17,32 +17,41 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace q13 {
 
 class WordReader {
- protected:
-  // Only open() and subclasses can name the key; its explicit constructor keeps `{}` from standing in for
-  // it, so a reader cannot be made around open().
-  struct Key {
-    explicit Key() = default;
+ public:
+  // Made only inside make(), so that every reader comes from it; a subclass's constructor takes the key first
+  // and hands it on.
+  class Key {
+    Key() = default;
+    friend class WordReader;
   };
 
- public:
   // Whoever empties the pointer closes the stream.
   struct Closer {
     void operator()(std::FILE* stream) const { std::fclose(stream); }
   };
   using Stream = std::unique_ptr<std::FILE, Closer>;
 
-  // Opens `path` (UTF-8) with fopen in mode "r". No object (an empty pointer) when it cannot be opened;
-  // nothing is printed.
+  // Opens `path` (UTF-8) with fopen in mode "r". No object (an empty pointer) when it cannot be opened, with
+  // errno saying why; nothing is printed.
   static std::shared_ptr<WordReader> open(const std::string& path);
+
+  // A reader of class Reader (this class or a subclass), built from `args` after the key. When its last
+  // reference goes, close() is called through dynamic dispatch on the whole object, and only then is it
+  // destroyed: a destructor could only reach its own class's close().
+  template <class Reader, class... Args>
+  static std::shared_ptr<Reader> make(Args&&... args) {
+    return std::shared_ptr<Reader>(new Reader(Key(), std::forward<Args>(args)...), &close_and_delete);
+  }
 
   WordReader(Key, Stream stream) : fptr_(std::move(stream)) {}
   WordReader(const WordReader&) = delete;
   WordReader& operator=(const WordReader&) = delete;
-  virtual ~WordReader();
+  virtual ~WordReader() = default;
 
   // Closes the stream if one is open; harmless when called again.
   virtual void close();
@@ -53,7 +62,6 @@ class WordReader {
 
   // The errno value of the read error that ended the words (never 0 for an error), or 0 when none occurred.
   int readError() const { return read_error_; }
-  bool isOpen() const { return fptr_ != nullptr; }
 
   // The plumbing for range-for: the iterator only forwards to the reader, which holds all the state.
   class Iterator {
@@ -64,7 +72,8 @@ class WordReader {
     Iterator() = default;
     explicit Iterator(WordReader& reader) : reader_(&reader), word_(reader.next()) {}
 
-    const std::string& operator*() const { return *word_; }
+    // The word the loop is at, which the loop may change in place.
+    std::string& operator*() const { return *word_; }
     Iterator& operator++() {
       word_ = reader_->next();
       return *this;
@@ -74,13 +83,14 @@ class WordReader {
 
    private:
     WordReader* reader_ = nullptr;
-    std::optional<std::string> word_;
+    mutable std::optional<std::string> word_;
   };
 
   Iterator begin() { return Iterator(*this); }
   std::default_sentinel_t end() { return {}; }
 
  private:
+  static void close_and_delete(WordReader* reader);
   // Keeps the first read error; called when fgetc has returned EOF.
   void note_end();
 

@@ -5,12 +5,15 @@
 #include <stdio.h>  // fopencookie: a stream whose reads fail as a test asks
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <ranges>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace q13 {
@@ -18,8 +21,8 @@ namespace {
 
 static_assert(std::ranges::input_range<WordReader>);
 
-// open() is the only way to a plain reader: the key of the constructor cannot be named outside, nor made
-// from braces.
+// Readers come only from make() (and open(), which uses it): the key of the constructor cannot be made
+// outside, not even from braces.
 template <class T>
 concept MadeFromBraces = requires {
   T({}, WordReader::Stream());
@@ -192,24 +195,23 @@ struct FailingSource {
 
 class ReaderOf : public WordReader {
  public:
-  explicit ReaderOf(FailingSource& source)
+  ReaderOf(Key key, FailingSource& source)
       : WordReader(
-            Key(),
-            Stream(fopencookie(
-                &source, "r",
-                {.read = &FailingSource::read, .write = nullptr, .seek = nullptr, .close = nullptr}))) {}
+            key, Stream(fopencookie(
+                     &source, "r",
+                     {.read = &FailingSource::read, .write = nullptr, .seek = nullptr, .close = nullptr}))) {}
 };
 
 TEST(WordReaderErrorTest, ReadErrorEndsTheWordsAndKeepsTheFirstCode) {
   FailingSource source{"alpha beta", EACCES};
-  ReaderOf reader(source);
-  EXPECT_EQ(reader.getWord(), "alpha");
-  EXPECT_EQ(reader.readError(), 0);
-  EXPECT_EQ(reader.getWord(), "beta");  // the error ends the word like the end of a file
-  EXPECT_EQ(reader.readError(), EACCES);
+  const auto reader = WordReader::make<ReaderOf>(source);
+  EXPECT_EQ(reader->getWord(), "alpha");
+  EXPECT_EQ(reader->readError(), 0);
+  EXPECT_EQ(reader->getWord(), "beta");  // the error ends the word like the end of a file
+  EXPECT_EQ(reader->readError(), EACCES);
   source.error = EPERM;
-  EXPECT_EQ(reader.getWord(), std::nullopt);
-  EXPECT_EQ(reader.readError(), EACCES);
+  EXPECT_EQ(reader->getWord(), std::nullopt);
+  EXPECT_EQ(reader->readError(), EACCES);
 }
 
 // A failed read that leaves errno alone is still an error: neither an older errno value nor 0 ("Success")
@@ -217,12 +219,43 @@ TEST(WordReaderErrorTest, ReadErrorEndsTheWordsAndKeepsTheFirstCode) {
 TEST(WordReaderErrorTest, ReadErrorWithoutErrnoIsAnInputOutputError) {
   for (const int stale : {0, ENOTTY}) {
     FailingSource source{"word ", 0};
-    ReaderOf reader(source);
+    const auto reader = WordReader::make<ReaderOf>(source);
     errno = stale;
-    EXPECT_EQ(reader.getWord(), "word");
-    EXPECT_EQ(reader.getWord(), std::nullopt);
-    EXPECT_EQ(reader.readError(), EIO) << stale;
+    EXPECT_EQ(reader->getWord(), "word");
+    EXPECT_EQ(reader->getWord(), std::nullopt);
+    EXPECT_EQ(reader->readError(), EIO) << stale;
   }
+}
+
+// The release of the last reference asks the most derived close(), while the whole object still exists.
+class LoggingReader : public WordReader {
+ public:
+  LoggingReader(Key key, Stream stream, std::vector<std::string>& log)
+      : WordReader(key, std::move(stream)), log_(log) {}
+  ~LoggingReader() override { log_.push_back("destroyed"); }
+
+  void close() override {
+    log_.push_back(std::string("closed by ") + name_);
+    WordReader::close();
+  }
+
+ private:
+  std::vector<std::string>& log_;
+  std::string name_ = "the subclass";
+};
+
+TEST_F(WordReaderTest, LastReferenceClosesThroughTheSubclassBeforeDestruction) {
+  const auto path = file("words");
+  const int before = open_descriptors();
+  std::vector<std::string> log;
+  {
+    const auto reader =
+        WordReader::make<LoggingReader>(WordReader::Stream(std::fopen(path.c_str(), "r")), log);
+    const std::shared_ptr<WordReader> base = reader;
+    EXPECT_EQ(open_descriptors(), before + 1);
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"closed by the subclass", "destroyed"}));
+  EXPECT_EQ(open_descriptors(), before);
 }
 
 }  // namespace

@@ -1,0 +1,117 @@
+// Sections 17-21: reducing, tallying and sorting collections.
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+#include <ranges>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+
+#include <utility>
+#include <vector>
+
+#include "console/engine.h"
+#include "console/print.h"
+#include "console/program.h"
+#include "console/record.h"
+#include "console/utf8.h"
+#include "quillmere13/sections.h"
+#include "quillmere13/sequences.h"
+
+namespace q13 {
+namespace {
+
+using console::print;
+using Int = std::int64_t;
+using Strings = std::vector<std::string>;
+
+struct Profile {
+  std::string name;
+  std::string kana;
+  Int height;
+
+  static constexpr auto fields() {
+    return std::tuple{console::var("name", &Profile::name), console::var("kana", &Profile::kana),
+                      console::var("height", &Profile::height)};
+  }
+};
+
+}  // namespace
+
+console::Character scalar(Int code) {
+  if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+    console::fail(console::cat("not a Unicode scalar: ", code));
+  }
+  return console::Character(static_cast<char32_t>(code));
+}
+
+void section17() {
+  const std::vector<Int> codes{24618, 21147, 20081, 31070};
+  print(std::accumulate(codes.begin(), codes.end(), std::string("*"),
+                        [](std::string text, Int code) { return console::cat(text, scalar(code), "*"); }));
+}
+
+void section18() {
+  const std::unordered_map<std::string, Int> scores{{"池沢", 82}, {"小磯", 78}, {"篠原", 82}, {"陣内", 64}};
+  print(std::accumulate(scores.begin(), scores.end(), Int{0},
+                        [](Int best, const auto& entry) { return std::max(best, entry.second); }));
+  // The first of equal maxima wins, as with max(by:).
+  [[maybe_unused]] const auto top =
+      *std::ranges::max_element(scores, [](const auto& a, const auto& b) { return a.second < b.second; });
+}
+
+void section19() {
+  const std::vector<std::pair<std::string, Int>> entries{{"木下", 2}, {"中沢", 1}, {"良田", 3},
+                                                         {"鈴木", 1}, {"木下", 1}, {"中沢", 2},
+                                                         {"鈴木", 1}, {"良田", 2}, {"木下", 3}};
+  using Tally = std::unordered_map<std::string, Int>;
+  Tally first;
+  for (const auto& [name, n] : entries) first[name] += n;
+  Tally second;
+  for (const auto& [name, n] : entries) second.try_emplace(name, 0).first->second += n;
+  [[maybe_unused]] const auto third =
+      std::accumulate(entries.begin(), entries.end(), Tally{}, [](Tally tally, const auto& entry) {
+        tally[entry.first] += entry.second;
+        return tally;
+      });
+}
+
+void section20() {
+  std::vector<Int> primes;
+  for (Int n = 3; n < 10000; n += 2) {
+    bool composite = false;
+    for (const Int p : primes) {
+      // Both stay below 10000, and a 32-bit division costs a fraction of a 64-bit one: this loop is most
+      // of what the program does before its last section.
+      if (static_cast<std::uint32_t>(n) % static_cast<std::uint32_t>(p) == 0) {
+        composite = true;
+        break;
+      }
+      if (p * p > n) break;
+    }
+    if (!composite) primes.push_back(n);
+  }
+  primes.insert(primes.begin(), 2);
+  print(std::ssize(primes));
+}
+
+void section21() {
+  const std::vector<Profile> table{{"島村", "しまむら", 159},
+                                   {"緒方", "おがた", 153},
+                                   {"前川", "まえかわ", 152},
+                                   {"新田", "にった", 165},
+                                   {"神崎", "かんざき", 156}};
+  auto by_height = table;
+  std::ranges::sort(by_height, [](const Profile& a, const Profile& b) { return a.height < b.height; });
+  print(to_vector(by_height | std::views::transform(&Profile::name)));
+  auto positions = to_vector(std::views::iota(Int{0}, std::ssize(table)));
+  std::ranges::sort(positions, [&table](Int a, Int b) {
+    return table[static_cast<std::size_t>(a)].kana < table[static_cast<std::size_t>(b)].kana;
+  });
+  print(positions);
+  print(to_vector(positions | std::views::transform(
+                                  [&table](Int i) { return table[static_cast<std::size_t>(i)].kana; })));
+  print("------");
+}
+
+}  // namespace q13

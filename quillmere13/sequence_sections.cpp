@@ -1,0 +1,136 @@
+// Sections 22-29: sequences made from others (reversed, enumerated, zipped, repeated) and lazy evaluation.
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <iterator>
+#include <ranges>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "console/engine.h"
+#include "console/print.h"
+#include "console/type_name.h"
+#include "console/utf8.h"
+#include "quillmere13/sections.h"
+#include "quillmere13/sequences.h"
+
+namespace q13 {
+namespace {
+
+using console::print;
+using Int = std::int64_t;
+using Strings = std::vector<std::string>;
+
+}  // namespace
+
+void section22() {
+  const Strings names{"種島", "佐藤", "山田", "小鳥遊"};
+  const auto view = reversed(names);
+  const auto array = to_vector(view);
+  print(console::type_of(view));
+  print(view);
+  print(console::type_of(array));
+  print(array);
+}
+
+void section23() {
+  std::string text;
+  for (const Int code : {21335, 26607, 12398, 22818}) {
+    console::print_to(text, {.terminator = ""}, console::cat("[", scalar(code), "] "));
+  }
+  print(text);
+}
+
+void section24() {
+  for (const auto& pair : enumerated(Strings{"村上", "橘", "若林"})) print(pair);
+}
+
+// Each name's place in alphabetical order: sort by name, remember the sorted places, then restore the
+// input order by the offsets the names came with.
+void section25() {
+  const Strings names{"ひかり", "いろは", "あやね", "ここあ", "あかり"};
+  const auto input_offset = [](const auto& place) {
+    const auto& [position, entry] = place;
+    const auto& [offset, name] = entry;
+    return offset;
+  };
+  const auto position_and_name = [](const auto& place) {
+    const auto& [position, entry] = place;
+    const auto& [offset, name] = entry;
+    return std::pair{position, name};
+  };
+  {
+    auto alphabetical = to_vector(enumerated(names));
+    std::ranges::sort(alphabetical, [](const auto& a, const auto& b) {
+      const auto& [offset_a, name_a] = a;
+      const auto& [offset_b, name_b] = b;
+      return name_a < name_b;
+    });
+    auto places = to_vector(enumerated(alphabetical));
+    std::ranges::sort(places,
+                      [&](const auto& a, const auto& b) { return input_offset(a) < input_offset(b); });
+    print(to_vector(places | std::views::transform(position_and_name)));
+  }
+  {
+    // The same ordering, written with projections instead of comparators.
+    auto alphabetical = to_vector(enumerated(names));
+    std::ranges::sort(alphabetical, std::less{}, [](const auto& entry) -> const std::string& {
+      const auto& [offset, name] = entry;
+      return name;
+    });
+    auto places = to_vector(enumerated(alphabetical));
+    std::ranges::sort(places, std::less{}, input_offset);
+    print(to_vector(places | std::views::transform(position_and_name)));
+  }
+}
+
+void section26() {
+  for (const auto& pair : zip(console::characters("甲乙丙丁戊己"), std::vector<double>{5.0, 3.5, 2.0}))
+    print(pair);
+  print("------");
+}
+
+void section27() {
+  for (const auto& pair : zip(Strings{"吉田", "佐藤", "坂井", "近衛"}, std::views::iota(Int{1}))) print(pair);
+  print("------");
+}
+
+void section28() {
+  for (const auto& pair : zip(Strings{"早乙女", "畑", "白井"}, repeated(std::string("Yes"), 100)))
+    print(pair);
+}
+
+void section29() {
+  double money = 100000.0;
+  print(money);
+  for (int i = 0; i < 9; ++i) {
+    money *= 1.02;
+    print(money);
+  }
+
+  Int a = 0;
+  Int b = 1;
+  for (int i = 0; i < 20; ++i) {
+    print({.terminator = " "}, a);
+    std::tie(a, b) = std::pair{b, a + b};
+  }
+  print();
+
+  const auto shown_even = [](Int i) {
+    print({.terminator = " "}, i);
+    return i % 2 == 0;
+  };
+  std::vector<Int> eager;
+  std::ranges::copy_if(std::views::iota(Int{0}, Int{8}), std::back_inserter(eager), shown_even);
+  for (const Int v : eager) print({.terminator = " "}, console::cat("[", v, "]"));
+  print();
+  // Lazily, each kept value is printed as soon as the filter lets it through.
+  for (const Int v : std::views::iota(Int{0}, Int{8}) | std::views::filter(shown_even)) {
+    print({.terminator = " "}, console::cat("[", v, "]"));
+  }
+  print();
+}
+
+}  // namespace q13
