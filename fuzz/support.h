@@ -1,7 +1,6 @@
 // What the fuzz targets share: a failed check that libFuzzer records, and an input handed over as a file.
 #pragma once
 
-#include <dirent.h>
 #include <unistd.h>
 
 #include <cstddef>
@@ -10,6 +9,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+
+#include "testing/files.h"
 
 namespace fuzz {
 
@@ -41,13 +42,10 @@ inline const std::string& write_input(const std::uint8_t* data, std::size_t size
   return path;
 }
 
-// How many file descriptors the process has open: a C stream left open counts here, and only here.
+// How many file descriptors the process has open.
 inline int open_descriptors() {
-  DIR* folder = opendir("/proc/self/fd");
-  require(folder != nullptr, "/proc/self/fd can be read");
-  int count = 0;
-  while (readdir(folder) != nullptr) ++count;
-  closedir(folder);
+  const int count = test_support::open_descriptors();
+  require(count >= 0, "/proc/self/fd can be read");
   return count;
 }
 

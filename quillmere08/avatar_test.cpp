@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "testing/support.h"
+
 namespace q08 {
 namespace {
 
@@ -17,13 +19,14 @@ TEST(Avatar, SayRunsTheMethodOfTheDynamicClass) {
   std::shared_ptr<Avatar> player = make<Player>("(none)");
   std::shared_ptr<Avatar> avatar = make<Avatar>();
   std::shared_ptr<Avatar> spectator = make<Spectator>("見物人");
-  testing::internal::CaptureStdout();
-  classObject<Player>().say();
-  classObject<Avatar>().say();
-  player->dynamicType().say();
-  avatar->dynamicType().say();
-  spectator->dynamicType().say();  // inherited from Player
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Player\nAvatar\nPlayer\nAvatar\nPlayer\n");
+  EXPECT_EQ(test_support::printed_by([&] {
+              classObject<Player>().say();
+              classObject<Avatar>().say();
+              player->dynamicType().say();
+              avatar->dynamicType().say();
+              spectator->dynamicType().say();  // inherited from Player
+            }),
+            "Player\nAvatar\nPlayer\nAvatar\nPlayer\n");
 }
 
 TEST(Avatar, ExactTypeComparisonIsNotASubclassTest) {

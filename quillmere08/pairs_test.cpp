@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "console/render.h"
+#include "testing/support.h"
 
 namespace q08 {
 namespace {
@@ -34,16 +35,17 @@ TEST(PairCounters, DescriptionIsOverriddenAndReadsTheCounterWhenPrinted) {
 }
 
 TEST(TypeLevelShow, NamedTypesAndDynamicClass) {
-  testing::internal::CaptureStdout();
-  pair3::A::show();
-  pair3::B::show();
-  classObject<pair4::A>().show();
-  classObject<pair4::B>().show();
   std::shared_ptr<pair5::A> a = make<pair5::A>();
   std::shared_ptr<pair5::A> b = make<pair5::B>();
-  a->dynamicType().show();
-  b->dynamicType().show();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "A\nB\nA\nB\nA\nB\n");
+  EXPECT_EQ(test_support::printed_by([&] {
+              pair3::A::show();
+              pair3::B::show();
+              classObject<pair4::A>().show();
+              classObject<pair4::B>().show();
+              a->dynamicType().show();
+              b->dynamicType().show();
+            }),
+            "A\nB\nA\nB\nA\nB\n");
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+
+#include "testing/support.h"
+
 namespace q08 {
 namespace {
 
@@ -18,21 +23,23 @@ TEST(PropA, ReadsTheLowestBitOfTheStoredValue) {
 
 TEST(PropObservers, NestInOrderOnEveryAssignment) {
   std::shared_ptr<Propα> gamma = std::make_shared<Propγ>();
-  testing::internal::CaptureStdout();
-  gamma->setAttr(1);
-  gamma->setAttr(1);
   const std::string lines = "γ: will set\nβ: will set\nβ: did set\nγ: did set\n";
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), lines + lines);
+  EXPECT_EQ(test_support::printed_by([&] {
+              gamma->setAttr(1);
+              gamma->setAttr(1);
+            }),
+            lines + lines);
   EXPECT_EQ(gamma->attr(), 1);
 }
 
 TEST(PropObservers, EachLevelRunsOnlyItsOwnAndItsBases) {
   Propβ beta;
   Propα alpha;
-  testing::internal::CaptureStdout();
-  beta.setAttr(3);
-  alpha.setAttr(4);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "β: will set\nβ: did set\n");
+  EXPECT_EQ(test_support::printed_by([&] {
+              beta.setAttr(3);
+              alpha.setAttr(4);
+            }),
+            "β: will set\nβ: did set\n");
   EXPECT_EQ(beta.attr(), 3);
   EXPECT_EQ(alpha.attr(), 4);
 }
