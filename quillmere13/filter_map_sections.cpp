@@ -36,9 +36,8 @@ void section14() {
   const auto tall = [](const auto& entry) { return entry.second > 160; };
   std::unordered_map<std::string, Int> tall_ones;
   std::ranges::copy_if(heights, std::inserter(tall_ones, tall_ones.end()), tall);
-  [[maybe_unused]] const auto tall_pairs =
-      to_vector(heights | std::views::filter(tall) |
-                std::views::transform([](const auto& entry) { return std::pair<std::string, Int>(entry); }));
+  std::vector<std::pair<std::string, Int>> tall_pairs;
+  std::ranges::copy_if(heights, std::back_inserter(tall_pairs), tall);
 }
 
 void section15() {
@@ -65,7 +64,7 @@ void section16() {
 
   // The names whose value is at least 60: 晴信, あかり and 零.
   const Points points2{{"晴信", 68}, {"香子", 52}, {"あかり", 90}, {"零", 75}};
-  [[maybe_unused]] const auto passed = to_vector(
+  const auto passed = to_vector(
       points2 | std::views::filter([](const auto& entry) { return entry.second >= 60; }) | std::views::keys);
 
   // Everyone who comes, flattened from the replies: 那由多 伊月, 政宗, 遥 秋穂 (entries in any order).
@@ -74,8 +73,7 @@ void section16() {
                                                        {"政宗", Reply::attend()},
                                                        {"遥", Reply::attendWith("秋穂")}};
   const auto who_comes = [](const auto& entry) { return attendees(entry.first, entry.second); };
-  [[maybe_unused]] const auto guests =
-      to_vector(replies | std::views::transform(who_comes) | std::views::join);
+  const auto guests = to_vector(replies | std::views::transform(who_comes) | std::views::join);
 
   // The span of the passing thresholds.
   print(thresholds.front() - thresholds.back());

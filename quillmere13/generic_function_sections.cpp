@@ -42,7 +42,7 @@ void section1() {
 void section2() {
   const std::unordered_map<std::string, Int> status{{"レベル", 60}, {"特技", 10}};
   const std::unordered_map<std::string, Int> number{{"番号", 1}};
-  [[maybe_unused]] const auto merged = status + number;
+  const auto merged = status + number;
 }
 
 void section3() {

@@ -56,7 +56,7 @@ void section18() {
   print(std::accumulate(scores.begin(), scores.end(), Int{0},
                         [](Int best, const auto& entry) { return std::max(best, entry.second); }));
   // The first of equal maxima wins, as with max(by:).
-  [[maybe_unused]] const auto top =
+  const auto top =
       *std::ranges::max_element(scores, [](const auto& a, const auto& b) { return a.second < b.second; });
 }
 
@@ -69,7 +69,7 @@ void section19() {
   for (const auto& [name, n] : entries) first[name] += n;
   Tally second;
   for (const auto& [name, n] : entries) second.try_emplace(name, 0).first->second += n;
-  [[maybe_unused]] const auto third =
+  const auto third =
       std::accumulate(entries.begin(), entries.end(), Tally{}, [](Tally tally, const auto& entry) {
         tally[entry.first] += entry.second;
         return tally;
@@ -81,9 +81,7 @@ void section20() {
   for (Int n = 3; n < 10000; n += 2) {
     bool composite = false;
     for (const Int p : primes) {
-      // Both stay below 10000, and a 32-bit division costs a fraction of a 64-bit one: this loop is most
-      // of what the program does before its last section.
-      if (static_cast<std::uint32_t>(n) % static_cast<std::uint32_t>(p) == 0) {
+      if (n % p == 0) {
         composite = true;
         break;
       }

@@ -51,38 +51,14 @@ void section24() {
 // input order by the offsets the names came with.
 void section25() {
   const Strings names{"ひかり", "いろは", "あやね", "ここあ", "あかり"};
-  const auto input_offset = [](const auto& place) {
-    const auto& [position, entry] = place;
-    const auto& [offset, name] = entry;
-    return offset;
-  };
-  const auto position_and_name = [](const auto& place) {
-    const auto& [position, entry] = place;
-    const auto& [offset, name] = entry;
-    return std::pair{position, name};
-  };
-  {
+  for (int round = 0; round < 2; ++round) {
     auto alphabetical = to_vector(enumerated(names));
-    std::ranges::sort(alphabetical, [](const auto& a, const auto& b) {
-      const auto& [offset_a, name_a] = a;
-      const auto& [offset_b, name_b] = b;
-      return name_a < name_b;
-    });
+    std::ranges::sort(alphabetical, std::less{}, element);
     auto places = to_vector(enumerated(alphabetical));
-    std::ranges::sort(places,
-                      [&](const auto& a, const auto& b) { return input_offset(a) < input_offset(b); });
-    print(to_vector(places | std::views::transform(position_and_name)));
-  }
-  {
-    // The same ordering, written with projections instead of comparators.
-    auto alphabetical = to_vector(enumerated(names));
-    std::ranges::sort(alphabetical, std::less{}, [](const auto& entry) -> const std::string& {
-      const auto& [offset, name] = entry;
-      return name;
-    });
-    auto places = to_vector(enumerated(alphabetical));
-    std::ranges::sort(places, std::less{}, input_offset);
-    print(to_vector(places | std::views::transform(position_and_name)));
+    std::ranges::sort(places, std::less{}, [](const auto& place) { return offset(element(place)); });
+    print(to_vector(places | std::views::transform([](const auto& place) {
+                      return std::pair{offset(place), element(element(place))};
+                    })));
   }
 }
 

@@ -103,6 +103,14 @@ auto enumerated(R&& range) {
          });
 }
 
+// The two parts of an enumerated pair, by their labels: offset(pair), element(pair).
+inline constexpr auto offset = [](const auto& pair) -> const auto& {
+  return pair.template get<0>();
+};
+inline constexpr auto element = [](const auto& pair) -> const auto& {
+  return pair.template get<1>();
+};
+
 // `count` copies of `value`, made lazily.
 template <class T>
 auto repeated(T value, std::int64_t count) {

@@ -126,8 +126,8 @@ WordKey WordKey::exact(std::string_view word) {
   return {word, hash_pieces<false>(word.data(), word.size())};
 }
 
-WordKey lowercased(std::string& word) {
-  return {word, hash_pieces<true>(word.data(), word.size())};
+WordKey Lowercased::key() const {
+  return {*word_, hash_pieces<true>(word_->data(), word_->size())};
 }
 
 std::string_view WordCounts::word_at(std::size_t start) const {
@@ -192,6 +192,10 @@ void WordCounts::grow() {
   }
 }
 
+std::int64_t& WordCounts::operator[](Lowercased word) {
+  return count_at(insert(word.key()));
+}
+
 bool operator==(const WordCounts& a, const WordCounts& b) {
   if (a.size() != b.size()) return false;
   return std::all_of(a.begin(), a.end(), [&b](const WordCounts::value_type& entry) {
@@ -208,6 +212,10 @@ void WordList::push_back(const WordKey& key) {
   for (; position >= 0x80; position >>= 7) block.push_back(static_cast<std::uint8_t>(position | 0x80));
   block.push_back(static_cast<std::uint8_t>(position));
   ++size_;
+}
+
+void WordList::push_back(Lowercased word) {
+  push_back(word.key());
 }
 
 std::size_t WordList::decode(const std::uint8_t*& at) {

@@ -34,19 +34,31 @@ class WordKey {
   std::uint64_t hash() const { return hash_; }
 
  private:
-  friend WordKey lowercased(std::string& word);
+  friend class Lowercased;
   WordKey(std::string_view text, std::uint64_t hash) : text_(text), hash_(hash) {}
 
   std::string_view text_;
   std::uint64_t hash_;
 };
 
-// The word count's case rule: `word` with its ASCII letters in lower case and every other byte unchanged,
-// lowered where it lies (the word is the caller's own, a loop's current word say) and hashed in the same
-// pass over its bytes, ready for a WordList or a WordCounts.
+// The word count's case rule, as a word is stored or looked up: ASCII letters to lower case, every other
+// byte unchanged. The word is the caller's own (a loop's current word, say) and is lowered where it lies, in
+// the same pass over its bytes that hashes it for the list or the dictionary.
 //
-//   for (std::string& word : *reader) ++counts[lowercased(word)];
-WordKey lowercased(std::string& word);
+//   while (auto word = reader->getWord()) counts[lowercased(*word)] += 1;
+class Lowercased {
+ public:
+  explicit Lowercased(std::string& word) : word_(&word) {}
+  // Lowers the word and makes its key.
+  WordKey key() const;
+
+ private:
+  std::string* word_;
+};
+
+inline Lowercased lowercased(std::string& word) {
+  return Lowercased(word);
+}
 
 // An input iterator over the positions 0 to size() of a sequence whose elements are made on reading,
 // `owner.entry(position)`.
@@ -88,6 +100,7 @@ class WordCounts {
   // The count stored for a word; an absent word is inserted with 0.
   std::int64_t& operator[](std::string_view word) { return count_at(insert(WordKey::exact(word))); }
   std::int64_t& operator[](const WordKey& key) { return count_at(insert(key)); }
+  std::int64_t& operator[](Lowercased word);
   bool contains(std::string_view word) const;
   // The count of `word`, 0 when absent.
   std::int64_t count(std::string_view word) const;
@@ -138,6 +151,7 @@ class WordList {
  public:
   void push_back(std::string_view word) { push_back(WordKey::exact(word)); }
   void push_back(const WordKey& key);
+  void push_back(Lowercased word);
   std::size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }
 

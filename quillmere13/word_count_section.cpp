@@ -43,7 +43,7 @@ int section30() {
     if (!first) return status_after(*reader);
     WordList words;
     words.push_back(lowercased(*first));
-    for (std::string& word : *reader) words.push_back(lowercased(word));
+    while (auto word = reader->getWord()) words.push_back(lowercased(*word));
     if (reader->readError() != 0) return status_after(*reader);
     const WordCounts counts = tally(std::move(words));
     const Ranking ranking = by_count(counts);
@@ -51,7 +51,7 @@ int section30() {
   const auto reader = WordReader::open(word_file);
   if (!reader) return cannot_open();
   WordCounts counts;
-  for (std::string& word : *reader) counts[lowercased(word)] += 1;
+  while (auto word = reader->getWord()) counts[lowercased(*word)] += 1;
   const Ranking ranking = by_count(counts);
   return status_after(*reader);
 }

@@ -39,7 +39,7 @@ TEST(WordKeyTest, LowercasingLowersAsciiLettersOnlyAtEveryLength) {
     for (std::size_t i = 0; i < size; ++i) word += pool[(i * 7 + size) % pool.size()];
     const std::string expected = lowered_plainly(word);
     std::string lowered = word;
-    const WordKey key = lowercased(lowered);
+    const WordKey key = lowercased(lowered).key();
     EXPECT_EQ(lowered, expected) << size;
     EXPECT_EQ(key.text(), expected) << size;
     EXPECT_EQ(key.hash(), WordKey::exact(expected).hash()) << size;
