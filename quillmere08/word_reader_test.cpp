@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <ranges>
+#include <memory>
+#include <optional>
+#include <string>
 #include <vector>
+
+#include "testing/support.h"
 
 namespace q08 {
 namespace {
@@ -18,44 +20,26 @@ concept MadeFromBraces = requires {
 };
 static_assert(!MadeFromBraces<WordReader>);
 
-namespace fs = std::filesystem;
+using test_support::open_descriptors;
+using test_support::printed_by;
 
-class WordReaderTest : public testing::Test {
+class WordReaderTest : public test_support::ScratchTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("quillmere08_words_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string file(const std::string& bytes) {
-    const auto path = dir_ / "words.cpp";
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
+  std::string file(const std::string& bytes) const { return ScratchTest::file("words.cpp", bytes); }
 
   // Every word of a file; the reader is gone afterwards, having said so once.
-  std::vector<std::string> words(const std::string& bytes) {
-    testing::internal::CaptureStdout();
+  std::vector<std::string> words(const std::string& bytes) const {
     std::vector<std::string> out;
-    {
-      auto reader = WordReader::open(file(bytes));
-      EXPECT_NE(reader, nullptr);
-      while (auto word = reader->getWord()) out.push_back(*word);
-      EXPECT_EQ(reader->getWord(), std::nullopt);  // and it stays at the end
-      EXPECT_EQ(reader->readError(), std::nullopt);
-    }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "[[deinit]]\n");
+    EXPECT_EQ(printed_by([&] {
+                auto reader = WordReader::open(file(bytes));
+                ASSERT_NE(reader, nullptr);
+                while (auto word = reader->getWord()) out.push_back(*word);
+                EXPECT_EQ(reader->getWord(), std::nullopt);  // and it stays at the end
+                EXPECT_EQ(reader->readError(), std::nullopt);
+              }),
+              "[[deinit]]\n");
     return out;
   }
-
-  static int open_descriptors() {
-    return static_cast<int>(std::ranges::distance(fs::directory_iterator("/proc/self/fd")));
-  }
-
-  fs::path dir_;
 };
 
 using Words = std::vector<std::string>;
@@ -106,69 +90,68 @@ TEST_F(WordReaderTest, LongWordsComeBackWhole) {
 }
 
 TEST_F(WordReaderTest, FailedOpenStillAnnouncesItsEndAndLeavesItsReasonInErrno) {
-  testing::internal::CaptureStdout();
-  errno = 0;
-  const auto reader = WordReader::open((dir_ / "missing.cpp").string());
-  const int reason = errno;
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "[[deinit]]\n");
+  std::shared_ptr<WordReader> reader;
+  int reason = 0;
+  EXPECT_EQ(printed_by([&] {
+              errno = 0;
+              reader = WordReader::open((folder() / "missing.cpp").string());
+              reason = errno;
+            }),
+            "[[deinit]]\n");
   EXPECT_EQ(reader, nullptr);
   EXPECT_EQ(reason, ENOENT);
 }
 
 TEST_F(WordReaderTest, CloseClosesTheStreamEndsTheWordsAndDeinitPrintsOnce) {
   const auto path = file("one two");
-  testing::internal::CaptureStdout();
-  const int before = open_descriptors();
-  {
-    auto reader = WordReader::open(path);
-    ASSERT_NE(reader, nullptr);
-    EXPECT_EQ(reader->getWord(), "one");
-    reader->close();
-    EXPECT_EQ(open_descriptors(), before);
-    reader->close();
-    EXPECT_EQ(reader->getWord(), std::nullopt);
-  }
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "[[deinit]]\n");
+  EXPECT_EQ(printed_by([&] {
+              const int before = open_descriptors();
+              auto reader = WordReader::open(path);
+              ASSERT_NE(reader, nullptr);
+              EXPECT_EQ(reader->getWord(), "one");
+              reader->close();
+              EXPECT_EQ(open_descriptors(), before);
+              reader->close();
+              EXPECT_EQ(reader->getWord(), std::nullopt);
+            }),
+            "[[deinit]]\n");
 }
 
 TEST_F(WordReaderTest, DestructionClosesTheStream) {
   const auto path = file("some words");
-  testing::internal::CaptureStdout();
-  const int before = open_descriptors();
-  {
-    auto reader = WordReader::open(path);
-    ASSERT_NE(reader, nullptr);
-    EXPECT_EQ(open_descriptors(), before + 1);
-    EXPECT_EQ(reader->getWord(), "some");
-  }
-  EXPECT_EQ(open_descriptors(), before);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "[[deinit]]\n");
+  EXPECT_EQ(printed_by([&] {
+              const int before = open_descriptors();
+              {
+                auto reader = WordReader::open(path);
+                ASSERT_NE(reader, nullptr);
+                EXPECT_EQ(open_descriptors(), before + 1);
+                EXPECT_EQ(reader->getWord(), "some");
+              }
+              EXPECT_EQ(open_descriptors(), before);
+            }),
+            "[[deinit]]\n");
 }
 
 TEST_F(WordReaderTest, ReadErrorEndsTheWordsAndIsKeptWithItsCode) {
-  testing::internal::CaptureStdout();
-  {
-    auto reader = WordReader::open(dir_.string());  // a directory opens but cannot be read
+  printed_by([&] {
+    auto reader = WordReader::open(folder().string());  // a directory opens but cannot be read
     ASSERT_NE(reader, nullptr);
     errno = 0;
     EXPECT_EQ(reader->getWord(), std::nullopt);
     EXPECT_EQ(reader->readError(), EISDIR);
     EXPECT_EQ(reader->getWord(), std::nullopt);
-  }
-  testing::internal::GetCapturedStdout();
+  });
 }
 
 TEST_F(WordReaderTest, AnOldErrnoIsNoReadError) {
   const auto path = file("word\n");
-  testing::internal::CaptureStdout();
-  {
+  printed_by([&] {
     auto reader = WordReader::open(path);
     errno = ENOTTY;
     while (reader->getWord()) {
     }
     EXPECT_EQ(reader->readError(), std::nullopt);
-  }
-  testing::internal::GetCapturedStdout();
+  });
 }
 
 }  // namespace

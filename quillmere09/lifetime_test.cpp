@@ -10,15 +10,15 @@
 #include "console/render.h"
 #include "homeroom.h"
 #include "lifetime.h"
-#include "stdout_capture.h"
 #include "strong.h"
+#include "testing/support.h"
 #include "unowned.h"
 #include "weak.h"
 
 namespace q09 {
 namespace {
 
-using testing::printed_by;
+using test_support::printed_by;
 
 TEST(StrongReferences, PersonDiesWithItsLastReference) {
   auto first = std::make_shared<strong::Person>("勇太", 16);
