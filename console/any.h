@@ -27,8 +27,8 @@
 
 namespace console {
 
-// The root of every class whose objects go into a value of any type (Any). A class with two bases that
-// both derive from it inherits it virtually, so that each object has one root.
+// The root of every class whose objects go into a value of any type (Any). Where a class would reach it
+// through two of its bases, those bases derive from it virtually, so that each object has one root.
 class Object {
  public:
   virtual ~Object() = default;
@@ -47,6 +47,9 @@ template <class T>
 concept BoxedValue = !std::same_as<std::decay_t<T>, Any> && !is_shared_ptr<std::decay_t<T>>::value &&
                      std::copy_constructible<std::decay_t<T>>;
 
+template <class C>
+concept BoxedObject = std::derived_from<C, Object> && !std::is_const_v<C>;
+
 }  // namespace detail
 
 // What a cast out of a value of any type asks for: an object of a class (the class or any class derived
@@ -62,9 +65,8 @@ class Any {
   Any(T&& value) : value_(std::forward<T>(value)) {}
 
   // A strong reference to an object. Its class derives from Object, so that its dynamic class can be tested.
-  template <class C>
-  requires std::derived_from<C, Object> &&(!std::is_const_v<C>)Any(std::shared_ptr<C> object)
-      : object_(std::move(object)) {}
+  template <detail::BoxedObject C>
+  Any(std::shared_ptr<C> object) : object_(std::move(object)) {}
 
   // The object as a T when it is one (its class is T or derives from T), else null.
   template <ObjectCastTarget T>
