@@ -60,7 +60,10 @@ struct PickForever {
   std::string concatenate(std::int64_t n) requires std::same_as<T, std::string> {
     if (n <= 0 || list.empty()) return "";
     std::string joined = pick();
-    for (std::int64_t i = 1; i < n; ++i) joined += ":" + pick();
+    for (std::int64_t i = 1; i < n; ++i) {
+      joined += ':';
+      joined += pick();
+    }
     return joined;
   }
 };

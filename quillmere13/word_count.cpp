@@ -131,7 +131,12 @@ WordKey Lowercased::key() const {
 }
 
 std::string_view WordCounts::word_at(std::size_t start) const {
-  return {text_.data() + start + sizeof(std::uint32_t), load32(text_.data() + start)};
+  return {reinterpret_cast<const char*>(&records_[start + 2]),
+          static_cast<std::size_t>(static_cast<std::uint64_t>(records_[start + 1]) & 0xFFFF'FFFFu)};
+}
+
+std::size_t WordCounts::position_at(std::size_t start) const {
+  return static_cast<std::size_t>(static_cast<std::uint64_t>(records_[start + 1]) >> 32);
 }
 
 inline std::size_t WordCounts::find(const WordKey& key) const {
@@ -139,26 +144,34 @@ inline std::size_t WordCounts::find(const WordKey& key) const {
   const std::uint32_t tag = tag_of(key.hash());
   for (std::size_t i = tag & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
-    if (slot.position == 0 || (slot.tag == tag && same_bytes(word_at(slot.start), key.text()))) return i;
+    if (slot.start == 0 || (slot.tag == tag && same_bytes(word_at(slot.start), key.text()))) return i;
   }
 }
 
 bool WordCounts::contains(std::string_view word) const {
-  return !slots_.empty() && slots_[find(WordKey::exact(word))].position != 0;
+  return !slots_.empty() && slots_[find(WordKey::exact(word))].start != 0;
 }
 
 std::int64_t WordCounts::count(std::string_view word) const {
   if (slots_.empty()) return 0;
   const Slot& slot = slots_[find(WordKey::exact(word))];
-  return slot.position == 0 ? 0 : counts_[slot.position - 1];
+  return slot.start == 0 ? 0 : records_[slot.start];
 }
 
 std::size_t WordCounts::insert(const WordKey& key) {
   if (!slots_.empty()) {
     const Slot& slot = slots_[find(key)];
-    if (slot.position != 0) return slot.position - 1;
+    if (slot.start != 0) return position_at(slot.start);
   }
   return add(key);
+}
+
+std::int64_t& WordCounts::operator[](const WordKey& key) {
+  if (!slots_.empty()) {
+    const Slot& slot = slots_[find(key)];
+    if (slot.start != 0) return records_[slot.start];
+  }
+  return count_at(add(key));
 }
 
 // An absent word: a record, a count, and a free slot of a table that stays at most seven eighths full. A
@@ -171,12 +184,16 @@ std::size_t WordCounts::add(const WordKey& key) {
     console::fail("WordCounts: a word of 4 GiB");
   if (8 * (size() + 1) > 7 * slots_.size()) grow();
   Slot& slot = slots_[find(key)];
-  const auto record_size = static_cast<std::uint32_t>(key.text().size());
-  const std::size_t start = text_.size();
-  text_.append(reinterpret_cast<const char*>(&record_size), sizeof record_size).append(key.text());
+  if (records_.empty()) records_.push_back(0);
+  const std::size_t start = records_.size();
+  const std::size_t bytes = key.text().size();
+  if (start + 2 + (bytes + 7) / 8 > std::numeric_limits<std::uint32_t>::max())
+    console::fail("WordCounts: 32 GiB of words");
+  records_.resize(start + 2 + (bytes + 7) / 8);
+  records_[start + 1] = static_cast<std::int64_t>(bytes | std::uint64_t{size()} << 32);
+  std::memcpy(&records_[start + 2], key.text().data(), bytes);
   starts_.push_back(start);
-  counts_.push_back(0);
-  slot = {.position = static_cast<std::uint32_t>(size()), .tag = tag_of(key.hash()), .start = start};
+  slot = {.tag = tag_of(key.hash()), .start = static_cast<std::uint32_t>(start)};
   return size() - 1;
 }
 
@@ -185,15 +202,15 @@ void WordCounts::grow() {
   old.swap(slots_);
   const std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
-    if (slot.position == 0) continue;
+    if (slot.start == 0) continue;
     std::size_t i = slot.tag & mask;
-    while (slots_[i].position != 0) i = (i + 1) & mask;
+    while (slots_[i].start != 0) i = (i + 1) & mask;
     slots_[i] = slot;
   }
 }
 
 std::int64_t& WordCounts::operator[](Lowercased word) {
-  return count_at(insert(word.key()));
+  return (*this)[word.key()];
 }
 
 bool operator==(const WordCounts& a, const WordCounts& b) {

@@ -98,8 +98,8 @@ class WordCounts {
   using value_type = std::pair<std::string_view, std::int64_t>;
 
   // The count stored for a word; an absent word is inserted with 0.
-  std::int64_t& operator[](std::string_view word) { return count_at(insert(WordKey::exact(word))); }
-  std::int64_t& operator[](const WordKey& key) { return count_at(insert(key)); }
+  std::int64_t& operator[](std::string_view word) { return (*this)[WordKey::exact(word)]; }
+  std::int64_t& operator[](const WordKey& key);
   std::int64_t& operator[](Lowercased word);
   bool contains(std::string_view word) const;
   // The count of `word`, 0 when absent.
@@ -108,14 +108,14 @@ class WordCounts {
   // The position of a word in insertion order, inserting it with count 0 when absent.
   std::size_t insert(const WordKey& key);
   std::string_view word(std::size_t position) const { return word_at(starts_[position]); }
-  std::int64_t& count_at(std::size_t position) { return counts_[position]; }
-  std::int64_t count_of(std::size_t position) const { return counts_[position]; }
+  std::int64_t& count_at(std::size_t position) { return records_[starts_[position]]; }
+  std::int64_t count_of(std::size_t position) const { return records_[starts_[position]]; }
 
-  std::size_t size() const { return counts_.size(); }
-  bool empty() const { return counts_.empty(); }
+  std::size_t size() const { return starts_.size(); }
+  bool empty() const { return starts_.empty(); }
 
   // The (word, count) pair at a position in insertion order.
-  value_type entry(std::size_t position) const { return {word(position), counts_[position]}; }
+  value_type entry(std::size_t position) const { return {word(position), count_of(position)}; }
 
   // (word, count) pairs in insertion order.
   using Iterator = PositionIterator<WordCounts>;
@@ -123,24 +123,26 @@ class WordCounts {
   Iterator end() const { return Iterator(this, size()); }
 
  private:
-  // 1 + a word's position (0: a free slot), the low half of its hash, and where its record starts in
-  // text_: a lookup of a word that is not in the cache misses on the slot and on the record, nothing else.
+  // The low half of a word's hash and where its record starts in records_ (0: a free slot). Eight slots to a
+  // cache line: a lookup of a word that is not in the cache misses on the slot and on the record (which holds
+  // the count and the position beside the word), nothing else.
   struct Slot {
-    std::uint32_t position = 0;
     std::uint32_t tag = 0;
-    std::size_t start = 0;
+    std::uint32_t start = 0;
   };
 
-  // The word whose record starts at `start`.
+  // The word, and its position in insertion order, whose record starts at `start`.
   std::string_view word_at(std::size_t start) const;
+  std::size_t position_at(std::size_t start) const;
   // The slot that holds the key's word, or the free slot where it belongs. The table is never full.
   std::size_t find(const WordKey& key) const;
   std::size_t add(const WordKey& key);
   void grow();
 
-  std::string text_;                 // a record per distinct word: its size in 4 bytes, then its bytes
+  // A record per distinct word, in 8-byte units: its count, its size and position (32 bits each), then its
+  // bytes, padded. Records start at 1, so that a slot's 0 means free.
+  std::vector<std::int64_t> records_;
   std::vector<std::size_t> starts_;  // per word, in insertion order: where its record starts
-  std::vector<std::int64_t> counts_;
   std::vector<Slot> slots_;
 };
 
