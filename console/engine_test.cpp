@@ -40,9 +40,9 @@ struct Point {
 struct Reply {
   std::optional<std::string> companion;
   std::string_view case_name() const { return companion ? "attendWith" : "attend"; }
-  std::optional<std::tuple<std::string>> payload() const {
-    if (companion) return std::tuple{*companion};
-    return std::nullopt;
+  console::CasePayload<std::string> payload() const {
+    if (companion) return *companion;
+    return {};
   }
 };
 
