@@ -2,7 +2,9 @@
 
 #include <iterator>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/format.h"
+#include "console/program.h"
 
 namespace q08 {
 

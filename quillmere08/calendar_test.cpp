@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/program.h"
 
 namespace q08 {
 namespace {

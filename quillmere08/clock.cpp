@@ -1,6 +1,7 @@
 #include "quillmere08/clock.h"
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/format.h"
 
 namespace q08 {
 

@@ -14,7 +14,12 @@
 #include <utility>
 #include <vector>
 
-#include "console/render.h"
+#include "console/checked.h"
+#include "console/print.h"
+#include "console/program.h"
+#include "console/type_name.h"
+#include "console/utf8.h"
+#include "console/values.h"
 #include "quillmere08/avatar.h"
 #include "quillmere08/calendar.h"
 #include "quillmere08/cast.h"

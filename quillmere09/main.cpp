@@ -13,7 +13,11 @@
 #include <vector>
 
 #include "club_model.h"
-#include "console/render.h"
+#include "console/checked.h"
+#include "console/engine.h"
+#include "console/print.h"
+#include "console/program.h"
+#include "console/type_name.h"
 #include "explorers.h"
 #include "homeroom.h"
 #include "keypath.h"

@@ -18,7 +18,12 @@
 #include <utility>
 #include <vector>
 
-#include "console/render.h"
+#include "console/checked.h"
+#include "console/engine.h"
+#include "console/print.h"
+#include "console/program.h"
+#include "console/type_name.h"
+#include "console/utf8.h"
 #include "quillmere13/classes.h"
 #include "quillmere13/generics.h"
 #include "quillmere13/grading.h"

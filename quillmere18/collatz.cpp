@@ -1,6 +1,8 @@
 #include "quillmere18/collatz.h"
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/print.h"
+#include "console/program.h"
 
 namespace q18 {
 

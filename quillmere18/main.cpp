@@ -14,7 +14,9 @@
 #include <utility>
 #include <vector>
 
-#include "console/render.h"
+#include "console/print.h"
+#include "console/program.h"
+#include "console/utf8.h"
 #include "quillmere18/collatz.h"
 #include "quillmere18/reference_buffer.h"
 #include "quillmere18/sequences.h"

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "console/utf8.h"
+
 namespace {
 
 using Ints = std::vector<std::int64_t>;
