@@ -14,11 +14,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "console/engine.h"
+#include "console/output.h"
+#include "console/traits.h"
 
 namespace console {
 
@@ -28,6 +32,16 @@ struct PrintOptions {
 };
 
 namespace detail {
+
+// How many bytes may be read from a text's data(): a std::string's whole buffer, its terminator included.
+template <class T>
+std::size_t readable_bytes(const T& text) {
+  if constexpr (std::is_same_v<T, std::string>) {
+    return text.capacity() + 1;
+  } else {
+    return 0;
+  }
+}
 
 // The line of the items to stdout, or appended to a text; compiled once.
 void print_line(const PrintOptions& options, std::span<const Arg> items);
@@ -45,8 +59,13 @@ void print(const Ts&... items) {
 // The same with a chosen separator and terminator: print({.terminator = ""}, x).
 template <class... Ts>
 void print(const PrintOptions& options, const Ts&... items) {
-  const std::array<detail::Arg, sizeof...(Ts)> args{detail::arg_of(items)...};
-  detail::print_line(options, args);
+  if constexpr (sizeof...(Ts) == 1 && (Text<Ts> && ...)) {
+    // A text is its own plain form: it goes out with its terminator, never copied into a line first.
+    detail::write_stdout(std::string_view(items)..., options.terminator, detail::readable_bytes(items...));
+  } else {
+    const std::array<detail::Arg, sizeof...(Ts)> args{detail::arg_of(items)...};
+    detail::print_line(options, args);
+  }
 }
 
 // Appends to a text instead of standard output.

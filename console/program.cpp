@@ -21,6 +21,7 @@ std::string& program_name() {
 
 void start_program(std::string_view name) {
   program_name() = std::string(name);
+  detail::use_large_stdout_buffer();
   detail::watch_stdout_at_exit();
 }
 
