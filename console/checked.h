@@ -21,6 +21,7 @@
 
 #include "console/any.h"
 #include "console/program.h"
+#include "console/traits.h"
 #include "console/type_name.h"
 
 namespace console {
@@ -40,14 +41,6 @@ template <class T>
 T force(std::optional<T>&& value) {
   if (!value) fail("unexpectedly found nil while unwrapping an Optional value");
   return std::move(*value);
-}
-
-// A weak reference read as an optional: the object, pinned while the result lives, or empty once the
-// object was destroyed.
-template <class T>
-std::optional<std::shared_ptr<T>> optional_of(const std::weak_ptr<T>& reference) {
-  if (auto object = reference.lock()) return object;
-  return std::nullopt;
 }
 
 // Forced unwrapping of a weak reference: the object, pinned for as long as the returned strong reference

@@ -15,7 +15,10 @@
 #pragma once
 
 #include <concepts>
+#include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 namespace console {
 
@@ -36,5 +39,27 @@ class CustomStringConvertible {
   CustomStringConvertible(const CustomStringConvertible&) = default;
   CustomStringConvertible& operator=(const CustomStringConvertible&) = default;
 };
+
+// The payload of an enumeration whose cases differ in having one: payload() returns it, empty for a case
+// without a payload. Any other type payload() returns is the payload itself, an optional included, so that a
+// case holding an empty optional prints "count(nil)":
+//
+//   console::CasePayload<std::string> payload() const {
+//     if (companion) return *companion;                  // attendWith("伊月")
+//     return {};                                         // attend
+//   }
+template <class T>
+struct CasePayload {
+  using value_type = T;
+  std::optional<T> value;
+
+  CasePayload() = default;
+  CasePayload(T payload) : value(std::move(payload)) {}  // NOLINT: implicit, a case returns its payload
+};
+
+template <class T>
+struct is_case_payload : std::false_type {};
+template <class T>
+struct is_case_payload<CasePayload<T>> : std::true_type {};
 
 }  // namespace console

@@ -8,22 +8,27 @@
 //   console::debug(std::string("彼方"));                                        // "\"彼方\""
 //   console::cat("s=", std::tuple{100, 50});                                    // "s=(100, 50)"
 //
-// One classifier, kind_of<T>(), decides what kind of value a type is; Renderable follows from it, and so does
-// the renderer that render_to dispatches to. A type without a kind has no console form: printing it is a
-// compile error, never a silent fallback. A type of one's own takes part in one of three ways:
+// One classifier, kind_of<T>(), decides what kind of value a type is; Renderable follows from it. The
+// templates here only classify: a value becomes an Arg, a scalar held by value or a reference with the small
+// function that takes its kind apart, and the forms themselves are written by code compiled once
+// (engine.cpp). A type without a kind has no console form: printing it is a compile error, never a silent
+// fallback. A type of one's own takes part in one of three ways:
 //   - a member `std::string description() const` (description.h): that text, in both forms;
 //   - a record declares its stored fields once with fields() (record.h): "Name(field: debug, ...)";
 //   - an enumeration: members `case_name()` and optionally `payload()`, or for a C++ enum a free function
-//     `case_name(E)` found by argument-dependent lookup: the case name, then the payload in parentheses.
+//     `case_name(E)` found by argument-dependent lookup: the case name, then the payload in parentheses. A
+//     payload() that some cases lack returns a CasePayload (description.h), empty for those cases.
 // Objects of classes are printed through references (std::shared_ptr, std::weak_ptr), by their dynamic
 // class: its most derived description, or else its qualified name "Module.Name".
 #pragma once
 
+#include <array>
 #include <concepts>
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <ranges>
+#include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -32,8 +37,6 @@
 #include <utility>
 
 #include "console/description.h"
-#include "console/float.h"
-#include "console/program.h"
 #include "console/record.h"
 #include "console/traits.h"
 #include "console/type_name.h"
@@ -45,7 +48,7 @@ enum class Mode { plain, debug };
 
 // ---- The classifier ------------------------------------------------------------------------------------
 
-// The kinds of values, one renderer each.
+// The kinds of values.
 enum class Kind {
   none,       // no console form
   described,  // description()
@@ -108,15 +111,15 @@ consteval Kind kind_of() {
   using namespace detail;
   if constexpr (Described<T>) {
     return Kind::described;
-  } else if constexpr (std::is_convertible_v<const T&, std::string_view>) {
+  } else if constexpr (Text<T>) {
     return Kind::text;
   } else if constexpr (std::same_as<T, Character>) {
     return Kind::character;
-  } else if constexpr (std::same_as<T, bool>) {
+  } else if constexpr (Boolean<T>) {
     return Kind::boolean;
   } else if constexpr (Integer<T>) {
     return Kind::integer;
-  } else if constexpr (std::same_as<T, double> || std::same_as<T, float>) {
+  } else if constexpr (Floating<T>) {
     return Kind::floating;
   } else if constexpr (std::same_as<T, std::nullopt_t>) {
     return Kind::nil;
@@ -142,70 +145,82 @@ consteval Kind kind_of() {
   }
 }
 
-// ---- The renderers -------------------------------------------------------------------------------------
-
-// Appends the plain or debug form of a value.
-template <class T>
-void render_to(std::string& out, const T& value, Mode mode);
-
-// Joins rendered pieces with a separator: call next() before each piece.
-class Joiner {
- public:
-  explicit Joiner(std::string& out, std::string_view separator = ", ") : out_(out), separator_(separator) {}
-  void next() {
-    if (!first_) out_ += separator_;
-    first_ = false;
-  }
-
- private:
-  std::string& out_;
-  std::string_view separator_;
-  bool first_ = true;
-};
+// ---- Values handed to the compiled renderer ------------------------------------------------------------
 
 namespace detail {
 
-// Appends a text in the given form; the one place where escaping happens.
-void append_text(std::string& out, std::string_view text, Mode mode);
+// One value to render: a scalar by value, or a reference to anything else with the function that renders
+// its kind.
+struct Arg {
+  enum class Tag : unsigned char {
+    text,
+    character,
+    boolean,
+    signed_integer,
+    unsigned_integer,
+    float64,
+    float32,
+    nil,
+    other
+  };
+  using Render = void (*)(std::string& out, const void* value, Mode mode);
 
-// The bare name of an object's dynamic class, for a class other than the static type.
-std::string dynamic_class_name(const std::type_info& type);
+  Tag tag;
+  union {
+    std::string_view text;
+    char32_t character;
+    bool boolean;
+    long long signed_integer;
+    unsigned long long unsigned_integer;
+    double float64;
+    float float32;
+    struct {
+      const void* value;
+      Render render;
+    } other;
+  };
+};
 
-// "Module." before records and enumeration cases in the debug form.
-inline void append_module_prefix(std::string& out, Mode mode) {
-  if (mode == Mode::debug) {
-    out += module_name();
-    out += '.';
-  }
-}
+// Appends the form of one value; the one entry into the compiled renderer.
+void render_arg(std::string& out, const Arg& arg, Mode mode);
 
-// "(a, b, c)" from the elements of a tuple, each in debug form, each after its label where it has one.
-template <class Tuple>
-void append_tuple(std::string& out, const Tuple& tuple, const std::string_view* labels = nullptr) {
-  out += '(';
-  Joiner joiner(out);
-  std::apply(
-      [&](const auto&... element) {
-        [[maybe_unused]] std::size_t index = 0;
-        (
-            [&] {
-              joiner.next();
-              if (labels != nullptr && !labels[index].empty()) {
-                out += labels[index];
-                out += ": ";
-              }
-              ++index;
-              render_to(out, element, Mode::debug);
-            }(),
-            ...);
-      },
-      tuple);
-  out += ')';
-}
+// The pieces of the compound forms, compiled once.
+void append_optional(std::string& out, const Arg* wrapped);  // nil when wrapped is null
+void append_tuple(std::string& out, std::span<const Arg> elements, const std::string_view* labels = nullptr);
+void append_record(std::string& out, std::string_view type, std::span<const std::string_view> names,
+                   std::span<const Arg> fields, Mode mode);
+void append_case(std::string& out, std::string_view name, const Arg* payload, bool payload_is_tuple,
+                 Mode mode);
+void append_class_name(std::string& out, const std::type_info& dynamic, const std::type_info& static_type,
+                       std::string (*static_name)());
 
-// An object behind a reference, by its dynamic class: the most derived description, else its class name.
+// The elements of a list or the entries of a dictionary, each in debug form, joined by ", ".
+class Items {
+ public:
+  explicit Items(std::string& out);
+  void add(const Arg& element);
+  void add(const Arg& key, const Arg& value);
+  void end(bool dictionary);
+
+ private:
+  std::string& out_;
+  bool empty_ = true;
+};
+
 template <class T>
-void append_object(std::string& out, const T& object) {
+Arg arg_of(const T& value);
+
+template <class T>
+void render_value(std::string& out, const void* value, Mode mode);
+
+template <class Tuple>
+auto args_of_tuple(const Tuple& tuple) {
+  return std::apply(
+      [](const auto&... element) { return std::array<Arg, sizeof...(element)>{arg_of(element)...}; }, tuple);
+}
+
+template <class T>
+void render_object(std::string& out, const T& object) {
   if constexpr (std::is_polymorphic_v<T>) {
     if (const auto* described = dynamic_cast<const CustomStringConvertible*>(&object)) {
       out += described->description();
@@ -215,240 +230,146 @@ void append_object(std::string& out, const T& object) {
   if constexpr (Described<T>) {
     out += object.description();
   } else {
-    out += module_name();
-    out += '.';
-    if (typeid(object) == typeid(T)) {
-      out += type_name<T>();
-    } else {
-      out += dynamic_class_name(typeid(object));
-    }
+    append_class_name(out, typeid(object), typeid(T), &type_name<T>);
   }
 }
 
-template <Kind K>
-struct Renderer;  // one specialisation per kind; none for Kind::none
-
-template <>
-struct Renderer<Kind::described> {
-  template <class T>
-  static void render(std::string& out, const T& value, Mode) {
+// Takes a value of one kind apart into Args; everything it writes is written by the compiled pieces.
+template <class T>
+void render_value(std::string& out, const void* pointer, Mode mode) {
+  const T& value = *static_cast<const T*>(pointer);
+  constexpr Kind kind = kind_of<T>();
+  if constexpr (kind == Kind::described) {
     out += value.description();
-  }
-};
-
-template <>
-struct Renderer<Kind::text> {
-  template <class T>
-  static void render(std::string& out, const T& value, Mode mode) {
-    append_text(out, std::string_view(value), mode);
-  }
-};
-
-template <>
-struct Renderer<Kind::character> {
-  static void render(std::string& out, Character value, Mode mode) {
-    append_text(out, utf8(value.value), mode);
-  }
-};
-
-template <>
-struct Renderer<Kind::boolean> {
-  static void render(std::string& out, bool value, Mode) { out += value ? "true" : "false"; }
-};
-
-template <>
-struct Renderer<Kind::integer> {
-  template <class T>
-  static void render(std::string& out, T value, Mode) {
-    out += std::to_string(value);
-  }
-};
-
-template <>
-struct Renderer<Kind::floating> {
-  template <class T>
-  static void render(std::string& out, T value, Mode) {
-    append_float(out, value);
-  }
-};
-
-template <>
-struct Renderer<Kind::nil> {
-  static void render(std::string& out, std::nullopt_t, Mode) { out += "nil"; }
-};
-
-template <>
-struct Renderer<Kind::optional> {
-  template <class T>
-  static void render(std::string& out, const std::optional<T>& value, Mode) {
-    if (!value) {
-      out += "nil";
-      return;
-    }
-    out += "Optional(";
-    render_to(out, *value, Mode::debug);
-    out += ')';
-  }
-};
-
-template <>
-struct Renderer<Kind::object> {
-  template <class T>
-  static void render(std::string& out, const std::shared_ptr<T>& object, Mode) {
-    if (object) {
-      append_object(out, *object);
+  } else if constexpr (kind == Kind::optional) {
+    if (value) {
+      const Arg wrapped = arg_of(*value);
+      append_optional(out, &wrapped);
     } else {
-      out += "nil";
+      append_optional(out, nullptr);
     }
-  }
-};
-
-template <>
-struct Renderer<Kind::weak_object> {
-  // A weak reference reads as an optional: the object while it lives, nil afterwards.
-  template <class T>
-  static void render(std::string& out, const std::weak_ptr<T>& reference, Mode mode) {
-    auto object = reference.lock();
-    Renderer<Kind::optional>::render(
-        out, object ? std::optional{std::move(object)} : std::optional<std::shared_ptr<T>>{}, mode);
-  }
-};
-
-template <>
-struct Renderer<Kind::tuple> {
-  template <class T>
-  static void render(std::string& out, const T& tuple, Mode) {
-    append_tuple(out, tuple);
-  }
-};
-
-template <>
-struct Renderer<Kind::record> {
-  template <class T>
-  static void render(std::string& out, const T& record, Mode mode) {
-    append_module_prefix(out, mode);
-    out += type_name<T>();
-    out += '(';
-    Joiner joiner(out);
-    std::apply(
-        [&](const auto&... field) {
-          (
-              [&] {
-                joiner.next();
-                out += field.name;
-                out += ": ";
-                render_to(out, field.get(record), Mode::debug);
-              }(),
-              ...);
-        },
-        T::fields());
-    out += ')';
-  }
-};
-
-template <>
-struct Renderer<Kind::enumeration> {
-  template <class T>
-  static void render(std::string& out, const T& value, Mode mode) {
-    append_module_prefix(out, mode);
+  } else if constexpr (kind == Kind::object) {
+    if (value) {
+      render_object(out, *value);
+    } else {
+      append_optional(out, nullptr);
+    }
+  } else if constexpr (kind == Kind::weak_object) {
+    const std::optional<std::shared_ptr<typename T::element_type>> object = optional_of(value);
+    render_value<std::optional<std::shared_ptr<typename T::element_type>>>(out, &object, mode);
+  } else if constexpr (kind == Kind::tuple) {
+    const auto elements = args_of_tuple(value);
+    append_tuple(out, elements);
+  } else if constexpr (kind == Kind::record) {
+    constexpr auto fields = T::fields();
+    const auto names = std::apply([](const auto&... field) { return std::array{field.name...}; }, fields);
+    const auto args = std::apply(
+        [&](const auto&... field) { return std::array<Arg, sizeof...(field)>{arg_of(field.get(value))...}; },
+        fields);
+    append_record(out, type_name<T>(), names, args, mode);
+  } else if constexpr (kind == Kind::enumeration) {
     if constexpr (MemberEnumeration<T>) {
-      out += value.case_name();
       if constexpr (requires { value.payload(); }) {
         const auto payload = value.payload();
-        if constexpr (is_optional<std::remove_cvref_t<decltype(payload)>>::value) {
-          if (payload) append_payload(out, *payload);
+        using P = std::remove_cvref_t<decltype(payload)>;
+        if constexpr (is_case_payload<P>::value) {
+          if (payload.value) {
+            const Arg arg = arg_of(*payload.value);
+            append_case(out, value.case_name(), &arg, TupleForm<typename P::value_type>, mode);
+          } else {
+            append_case(out, value.case_name(), nullptr, false, mode);
+          }
         } else {
-          append_payload(out, payload);
+          const Arg arg = arg_of(payload);
+          append_case(out, value.case_name(), &arg, TupleForm<P>, mode);
         }
+      } else {
+        append_case(out, value.case_name(), nullptr, false, mode);
       }
     } else {
-      out += case_name(value);
+      append_case(out, case_name(value), nullptr, false, mode);
     }
+  } else if constexpr (kind == Kind::dictionary) {
+    Items items(out);
+    for (const auto& [key, mapped] : value) items.add(arg_of(key), arg_of(mapped));
+    items.end(true);
+  } else if constexpr (kind == Kind::sequence) {
+    Items items(out);
+    for (const auto& element : value)
+      items.add(arg_of(static_cast<const std::ranges::range_value_t<const T>&>(element)));
+    items.end(false);
   }
+}
 
-  // The payload in parentheses: a tuple brings its own, a single value gets them.
-  template <class P>
-  static void append_payload(std::string& out, const P& payload) {
-    if constexpr (is_tuple<P>::value) {
-      append_tuple(out, payload);
-    } else {
-      out += '(';
-      render_to(out, payload, Mode::debug);
-      out += ')';
-    }
+// Classifies a value: scalars are packed by value, everything else by reference with its renderer.
+template <class T>
+Arg arg_of(const T& value) {
+  constexpr Kind kind = kind_of<T>();
+  static_assert(kind != Kind::none,
+                "this type has no console form: give it a description(), fields() or case_name(), or print "
+                "objects of a class through a std::shared_ptr");
+  Arg arg{};
+  if constexpr (kind == Kind::text) {
+    arg.tag = Arg::Tag::text;
+    arg.text = std::string_view(value);
+  } else if constexpr (kind == Kind::character) {
+    arg.tag = Arg::Tag::character;
+    arg.character = value.value;
+  } else if constexpr (kind == Kind::boolean) {
+    arg.tag = Arg::Tag::boolean;
+    arg.boolean = value;
+  } else if constexpr (kind == Kind::integer && std::is_signed_v<T>) {
+    arg.tag = Arg::Tag::signed_integer;
+    arg.signed_integer = value;
+  } else if constexpr (kind == Kind::integer) {
+    arg.tag = Arg::Tag::unsigned_integer;
+    arg.unsigned_integer = value;
+  } else if constexpr (std::same_as<T, double>) {
+    arg.tag = Arg::Tag::float64;
+    arg.float64 = value;
+  } else if constexpr (std::same_as<T, float>) {
+    arg.tag = Arg::Tag::float32;
+    arg.float32 = value;
+  } else if constexpr (kind == Kind::nil) {
+    arg.tag = Arg::Tag::nil;
+  } else {
+    arg.tag = Arg::Tag::other;
+    arg.other = {&value, &render_value<T>};
   }
-};
+  return arg;
+}
 
-template <>
-struct Renderer<Kind::dictionary> {
-  template <class T>
-  static void render(std::string& out, const T& dictionary, Mode) {
-    if (std::ranges::empty(dictionary)) {
-      out += "[:]";
-      return;
-    }
-    out += '[';
-    Joiner joiner(out);
-    for (const auto& [key, mapped] : dictionary) {
-      joiner.next();
-      render_to(out, key, Mode::debug);
-      out += ": ";
-      render_to(out, mapped, Mode::debug);
-    }
-    out += ']';
-  }
-};
+// The plain or debug form of one value as a text of its own.
+std::string form(const Arg& arg, Mode mode);
 
-template <>
-struct Renderer<Kind::sequence> {
-  template <class T>
-  static void render(std::string& out, const T& sequence, Mode) {
-    out += '[';
-    Joiner joiner(out);
-    for (const auto& element : sequence) {
-      joiner.next();
-      render_to(out, static_cast<const std::ranges::range_value_t<const T>&>(element), Mode::debug);
-    }
-    out += ']';
-  }
-};
+// The plain forms of the pieces, one after the other.
+std::string concatenated(std::span<const Arg> pieces);
 
 }  // namespace detail
 
+// Appends the plain or debug form of a value.
 template <class T>
 void render_to(std::string& out, const T& value, Mode mode) {
-  static_assert(Renderable<T>,
-                "this type has no console form: give it a description(), fields() or case_name(), or print "
-                "objects of a class through a std::shared_ptr");
-  detail::Renderer<kind_of<T>()>::render(out, value, mode);
-}
-
-// The plain or debug form of a value as a text of its own.
-template <class T>
-std::string form(const T& value, Mode mode) {
-  std::string out;
-  render_to(out, value, mode);
-  return out;
+  detail::render_arg(out, detail::arg_of(value), mode);
 }
 
 // The plain form: what print and interpolation write.
 template <class T>
 std::string render(const T& value) {
-  return form(value, Mode::plain);
+  return detail::form(detail::arg_of(value), Mode::plain);
 }
 
 // The debug form: what a value looks like inside a collection, an optional, a tuple or a record.
 template <class T>
 std::string debug(const T& value) {
-  return form(value, Mode::debug);
+  return detail::form(detail::arg_of(value), Mode::debug);
 }
 
 // Interpolation: the plain forms of the pieces, one after the other.
 template <class... Ts>
 std::string cat(const Ts&... pieces) {
-  std::string out;
-  (render_to(out, pieces, Mode::plain), ...);
-  return out;
+  const std::array<detail::Arg, sizeof...(Ts)> args{detail::arg_of(pieces)...};
+  return detail::concatenated(args);
 }
 
 }  // namespace console

@@ -7,6 +7,8 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -40,9 +42,9 @@ struct Point {
 struct Reply {
   std::optional<std::string> companion;
   std::string_view case_name() const { return companion ? "attendWith" : "attend"; }
-  std::optional<std::tuple<std::string>> payload() const {
-    if (companion) return std::tuple{*companion};
-    return std::nullopt;
+  console::CasePayload<std::string> payload() const {
+    if (companion) return *companion;
+    return {};
   }
 };
 
@@ -197,6 +199,48 @@ TEST_F(RenderTest, ObjectsPrintByTheirDynamicClass) {
   // Without a description anywhere: the qualified name of the dynamic class, not of the static type.
   EXPECT_EQ(render(std::shared_ptr<Shape>(std::make_shared<Square>())), "Demo.Square");
   EXPECT_EQ(render(std::make_shared<Shape>()), "Demo.Shape");
+}
+
+// A class template reached through its base prints the same name as through its own type.
+template <class T>
+class Box : public Shape {
+ public:
+  static std::string type_name() { return "Box<" + console::type_name<T>() + ">"; }
+};
+
+TEST_F(RenderTest, DynamicClassNamesFollowTheNamingRules) {
+  const auto through_base = []<class T>(std::type_identity<T>) {
+    const std::shared_ptr<Shape> object = std::make_shared<Box<T>>();
+    EXPECT_EQ(render(object), render(std::make_shared<Box<T>>()));
+    return render(object);
+  };
+  EXPECT_EQ(through_base(std::type_identity<double>{}), "Demo.Box<Double>");
+  EXPECT_EQ(through_base(std::type_identity<std::string>{}), "Demo.Box<String>");
+  EXPECT_EQ(through_base(std::type_identity<long>{}), "Demo.Box<Int>");
+  EXPECT_EQ(through_base(std::type_identity<std::vector<std::optional<std::uint16_t>>>{}),
+            "Demo.Box<Array<Optional<UInt16>>>");
+  EXPECT_EQ(through_base(std::type_identity<std::map<std::string, std::tuple<float, bool>>>{}),
+            "Demo.Box<Dictionary<String, (Float, Bool)>>");
+  EXPECT_EQ(through_base(std::type_identity<Box<console::Character>>{}), "Demo.Box<Box<Character>>");
+}
+
+// A case prints its payload's own form in one pair of parentheses, whatever the payload is.
+template <class P>
+struct Case {
+  P value;
+  std::string_view case_name() const { return "count"; }
+  P payload() const { return value; }
+};
+
+TEST_F(RenderTest, EveryPayloadShapeInOnePairOfParentheses) {
+  EXPECT_EQ(render(Case<std::optional<Int>>{5}), "count(Optional(5))");
+  EXPECT_EQ(render(Case<std::optional<Int>>{}), "count(nil)");
+  EXPECT_EQ(render(Case<std::tuple<Int, std::string>>{{1, "a"}}), "count(1, \"a\")");
+  EXPECT_EQ(render(Case<console::Labeled<Int, Int>>{console::labeled({"dx", "dy"}, Int{1}, Int{-2})}),
+            "count(dx: 1, dy: -2)");
+  EXPECT_EQ(render(Case<std::vector<Int>>{{}}), "count([])");
+  EXPECT_EQ(debug(Case<console::CasePayload<std::optional<Int>>>{std::optional<Int>{}}), "Demo.count(nil)");
+  EXPECT_EQ(render(Case<console::CasePayload<std::optional<Int>>>{}), "count");
 }
 
 static_assert(console::Renderable<std::vector<std::optional<std::string>>>);

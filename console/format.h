@@ -19,6 +19,11 @@
 
 namespace console {
 
+// What format's conversions take: an integer, a floating value or a text. A truth value and a character are
+// none of these, so that "%d" never turns true into 1 nor a char into its code.
+template <class T>
+concept Formattable = Integer<T> || Floating<T> || Text<T>;
+
 // One argument of format: an integer (always 64-bit), a floating value or a text.
 class FormatArgument {
  public:
@@ -27,10 +32,10 @@ class FormatArgument {
       : kind_(std::is_signed_v<T> ? Kind::signed_integer : Kind::unsigned_integer),
         integer_(static_cast<long long>(value)),
         unsigned_(static_cast<unsigned long long>(value)) {}
-  FormatArgument(double value) : kind_(Kind::floating), floating_(value) {}      // NOLINT
-  FormatArgument(std::string_view value) : kind_(Kind::text), text_(value) {}    // NOLINT
-  FormatArgument(const char* value) : kind_(Kind::text), text_(value) {}         // NOLINT
-  FormatArgument(const std::string& value) : kind_(Kind::text), text_(value) {}  // NOLINT
+  template <Floating T>
+  FormatArgument(T value) : kind_(Kind::floating), floating_(value) {}  // NOLINT
+  template <Text T>
+  FormatArgument(const T& value) : kind_(Kind::text), text_(std::string_view(value)) {}  // NOLINT
 
   enum class Kind { signed_integer, unsigned_integer, floating, text };
   Kind kind() const { return kind_; }
@@ -52,6 +57,10 @@ std::string format_list(std::string_view format, const std::vector<FormatArgumen
 
 template <class... Ts>
 std::string format(std::string_view format, const Ts&... arguments) {
+  static_assert(
+      (Formattable<Ts> && ...),
+      "format takes integers, floating values and texts: print a Bool through console::render, and give "
+      "a character as its scalar value (%c)");
   return format_list(format, {FormatArgument(arguments)...});
 }
 

@@ -1,28 +1,38 @@
 #include "console/print.h"
 
-#include <cerrno>
-#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "console/output.h"
 
 namespace console::detail {
 
-namespace {
-// The first error seen while writing to stdout; errno is long gone by the time the program exits.
-int stdout_error = 0;
-}  // namespace
-
-void write_stdout(std::string_view text) {
-  if (text.empty()) return;
-  errno = 0;
-  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() && stdout_error == 0) {
-    stdout_error = errno != 0 ? errno : EIO;
+void print_line_to(std::string& target, const PrintOptions& options, std::span<const Arg> items) {
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) target += options.separator;
+    render_arg(target, items[i], Mode::plain);
   }
+  target += options.terminator;
 }
 
-int flush_stdout() {
-  errno = 0;
-  if (std::fflush(stdout) != 0 && stdout_error == 0) stdout_error = errno != 0 ? errno : EIO;
-  if (stdout_error == 0 && std::ferror(stdout)) stdout_error = EIO;
-  return stdout_error;
+void print_line(const PrintOptions& options, std::span<const Arg> items) {
+  // The most frequent line, one text and its terminator, goes out without being copied first.
+  if (items.size() == 1 && items[0].tag == Arg::Tag::text) {
+    write_stdout(items[0].text, options.terminator);
+    return;
+  }
+  // Other lines are put together in one buffer that stays allocated from line to line (a description that
+  // prints while its line is being put together gets a buffer of its own).
+  static std::string reused;
+  static bool in_use = false;
+  std::string own;
+  std::string& line = in_use ? own : reused;
+  const bool owner = !in_use;
+  in_use = true;
+  line.clear();
+  print_line_to(line, options, items);
+  if (owner) in_use = false;
+  write_stdout(line);
 }
 
 }  // namespace console::detail

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "console/program.h"
+
 namespace {
 
 using Int = std::int64_t;
@@ -44,6 +46,35 @@ TEST(Print, InterleavesWithPrintfOnStdout) {
   std::stringstream content;
   content << in.rdbuf();
   EXPECT_EQ(content.str(), "9 1 [8]\nend\n");
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+// Words printed one at a time keep their order with printf output and survive a stop, however long they are.
+TEST(PrintDeathTest, WordByWordWithPrintfAndAStop) {
+  const std::string path = ::testing::TempDir() + "print_words.txt";
+  const std::string long_word(300000, 'w');
+  EXPECT_DEATH(
+      {
+        if (std::freopen(path.c_str(), "w", stdout) == nullptr) std::_Exit(2);
+        console::start_program("Demo");
+        console::print({.terminator = " "}, "森");
+        std::printf("<%s>", "c");
+        console::print({.terminator = " "}, "");
+        console::print({.terminator = ""}, std::string());
+        console::print({.terminator = " "}, long_word);
+        std::fputs("|", stdout);
+        console::print({.separator = "+", .terminator = " "}, "a", Int{2});
+        console::print("");
+        console::fail("stop");
+      },
+      "^Demo: stop\n");
+  EXPECT_EQ(read_file(path), "森 <c> " + long_word + " |a+2 \n");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "console/print.h"
+#include "console/output.h"
 
 namespace console {
 
@@ -17,24 +17,12 @@ std::string& program_name() {
   return name;
 }
 
-void report_stdout_failure_at_exit() {
-  int error = detail::flush_stdout();
-  if (error != 0) {
-    report_error("error writing to standard output", error);
-    // The status the program asked for would report success; a failed write must not.
-    std::_Exit(EXIT_FAILURE);
-  }
-}
-
 }  // namespace
 
 void start_program(std::string_view name) {
-  static bool registered = false;
   program_name() = std::string(name);
-  if (!registered) {
-    registered = true;
-    std::atexit(report_stdout_failure_at_exit);
-  }
+  detail::use_large_stdout_buffer();
+  detail::watch_stdout_at_exit();
 }
 
 std::string_view module_name() {

@@ -11,12 +11,17 @@
 //     static std::string type_name() { return "Vector<" + console::type_name<T>() + ">"; }
 //   };
 //
+// The same names are given to a class known only at run time (an object reached through a reference to its
+// base): console::type_name(typeid(object)) reads the run-time type and spells it by the same rules, so
+// Box<double> is "Box<Double>" either way.
+//
 // console::Type<T> is a type used as a value ("a type itself"); it prints as the type's name, and its own
 // type prints with ".Type" appended: type_name<Type<A>>() == "A.Type".
 #pragma once
 
 #include <array>
-#include <cstdint>
+#include <cstddef>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -25,11 +30,13 @@
 #include <string_view>
 #include <tuple>
 #include <type_traits>
+#include <typeinfo>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
 
+#include "console/traits.h"
 #include "console/utf8.h"
 
 namespace console {
@@ -43,7 +50,32 @@ using Void = std::tuple<>;
 template <class T>
 std::string type_name();
 
+// The printed name of a type known at run time, by the same rules as type_name<T>().
+std::string type_name(const std::type_info& type);
+
 namespace detail {
+
+// The shapes of names; each is spelled in one place (type_name.cpp), for names known at compile time and at
+// run time alike.
+enum class NameShape {
+  boolean,
+  text,
+  character,
+  float64,
+  float32,
+  array,
+  set,
+  dictionary,
+  optional,
+  tuple,
+  metatype
+};
+
+// The name of a shape from its arguments' names.
+std::string spell(NameShape shape, std::initializer_list<std::string> arguments = {});
+
+// "Int", "UInt8", ...: an integer type by its signedness and width.
+std::string integer_name(bool is_signed, std::size_t bits);
 
 // GCC spells the type in the function's signature: "... [with T = ns::Name; ...]".
 template <class T>
@@ -73,36 +105,23 @@ constexpr std::string_view bare_name(std::string_view qualified) {
   return qualified.substr(cut);
 }
 
-template <class... Ts>
-std::string join_names([[maybe_unused]] std::string_view separator = ", ") {
-  std::string out;
-  ((out += out.empty() ? "" : std::string(separator), out += type_name<Ts>()), ...);
-  return out;
-}
-
 // Primary: the standard scalars, then the program's own types.
 template <class T>
 struct TypeName {
   static std::string name() {
-    if constexpr (std::is_same_v<T, bool>) {
-      return "Bool";
-    } else if constexpr (std::is_same_v<T, std::string> || std::is_same_v<T, std::string_view> ||
-                         std::is_same_v<T, const char*> || std::is_same_v<T, char*>) {
-      return "String";
+    if constexpr (Boolean<T>) {
+      return spell(NameShape::boolean);
+    } else if constexpr (Text<T>) {
+      return spell(NameShape::text);
     } else if constexpr (std::is_same_v<T, Character>) {
-      return "Character";
-    } else if constexpr (std::is_same_v<T, double>) {
-      return "Double";
-    } else if constexpr (std::is_same_v<T, float>) {
-      return "Float";
-    } else if constexpr (std::is_integral_v<T> && !std::is_same_v<T, char>) {
-      constexpr auto bits = sizeof(T) * 8;
-      std::string name = std::is_signed_v<T> ? "Int" : "UInt";
-      if constexpr (bits != 64) name += std::to_string(bits);
-      return name;
+      return spell(NameShape::character);
+    } else if constexpr (Floating<T>) {
+      return spell(std::is_same_v<T, double> ? NameShape::float64 : NameShape::float32);
+    } else if constexpr (Integer<T>) {
+      return integer_name(std::is_signed_v<T>, sizeof(T) * 8);
     } else if constexpr (requires { typename T::instance_type; }) {
       // A class's metatype, the type of a class object: "A.Type".
-      return type_name<typename T::instance_type>() + ".Type";
+      return spell(NameShape::metatype, {type_name<typename T::instance_type>()});
     } else {
       static_assert(std::is_class_v<T> || std::is_enum_v<T>, "this type has no printable name");
       constexpr std::string_view name = bare_name(compiler_name<T>());
@@ -119,55 +138,38 @@ struct TypeName {
   }
 };
 
+template <NameShape Shape, class... Ts>
+struct Spelled {
+  static std::string name() { return spell(Shape, {type_name<Ts>()...}); }
+};
+
 template <class T, class A>
-struct TypeName<std::vector<T, A>> {
-  static std::string name() { return "Array<" + type_name<T>() + ">"; }
-};
+struct TypeName<std::vector<T, A>> : Spelled<NameShape::array, T> {};
 template <class T, std::size_t N>
-struct TypeName<std::array<T, N>> {
-  static std::string name() { return "Array<" + type_name<T>() + ">"; }
-};
+struct TypeName<std::array<T, N>> : Spelled<NameShape::array, T> {};
 template <class T, class C, class A>
-struct TypeName<std::set<T, C, A>> {
-  static std::string name() { return "Set<" + type_name<T>() + ">"; }
-};
+struct TypeName<std::set<T, C, A>> : Spelled<NameShape::set, T> {};
 template <class T, class H, class E, class A>
-struct TypeName<std::unordered_set<T, H, E, A>> {
-  static std::string name() { return "Set<" + type_name<T>() + ">"; }
-};
+struct TypeName<std::unordered_set<T, H, E, A>> : Spelled<NameShape::set, T> {};
 template <class K, class V, class C, class A>
-struct TypeName<std::map<K, V, C, A>> {
-  static std::string name() { return "Dictionary<" + join_names<K, V>() + ">"; }
-};
+struct TypeName<std::map<K, V, C, A>> : Spelled<NameShape::dictionary, K, V> {};
 template <class K, class V, class H, class E, class A>
-struct TypeName<std::unordered_map<K, V, H, E, A>> {
-  static std::string name() { return "Dictionary<" + join_names<K, V>() + ">"; }
-};
+struct TypeName<std::unordered_map<K, V, H, E, A>> : Spelled<NameShape::dictionary, K, V> {};
 template <class T>
-struct TypeName<std::optional<T>> {
-  static std::string name() { return "Optional<" + type_name<T>() + ">"; }
-};
+struct TypeName<std::optional<T>> : Spelled<NameShape::optional, T> {};
 // A strong reference is spelled as the class it refers to; a weak one is optional by nature.
 template <class T>
 struct TypeName<std::shared_ptr<T>> {
   static std::string name() { return type_name<T>(); }
 };
 template <class T>
-struct TypeName<std::weak_ptr<T>> {
-  static std::string name() { return "Optional<" + type_name<T>() + ">"; }
-};
+struct TypeName<std::weak_ptr<T>> : Spelled<NameShape::optional, T> {};
 template <class... Ts>
-struct TypeName<std::tuple<Ts...>> {
-  static std::string name() { return "(" + join_names<Ts...>() + ")"; }
-};
+struct TypeName<std::tuple<Ts...>> : Spelled<NameShape::tuple, Ts...> {};
 template <class A, class B>
-struct TypeName<std::pair<A, B>> {
-  static std::string name() { return "(" + join_names<A, B>() + ")"; }
-};
+struct TypeName<std::pair<A, B>> : Spelled<NameShape::tuple, A, B> {};
 template <class T>
-struct TypeName<Type<T>> {
-  static std::string name() { return type_name<T>() + ".Type"; }
-};
+struct TypeName<Type<T>> : Spelled<NameShape::metatype, T> {};
 
 }  // namespace detail
 

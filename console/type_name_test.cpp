@@ -9,6 +9,8 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 #include "console/render.h"
@@ -56,6 +58,26 @@ TEST(TypeName, StandardVocabularyAndOwnTypes) {
   EXPECT_EQ(console::type_name<Arrows>(), "Arrows");
   EXPECT_EQ(console::type_name<PlainMetatype>(), "Plain.Type");
 }
+
+// A type known only at run time is named by the same rules.
+TEST(TypeName, RunTimeNamesAgreeWithCompileTimeNames) {
+  const auto agree = []<class T>(std::type_identity<T>) {
+    EXPECT_EQ(console::type_name(typeid(T)), console::type_name<T>());
+  };
+  agree(std::type_identity<std::vector<std::optional<Int>>>{});
+  agree(std::type_identity<std::map<std::string, std::set<std::int8_t>>>{});
+  agree(std::type_identity<std::tuple<std::uint32_t, float, bool, console::Character>>{});
+  agree(std::type_identity<std::pair<short, unsigned long long>>{});
+  agree(std::type_identity<console::Void>{});
+  agree(std::type_identity<std::weak_ptr<Plain>>{});
+  agree(std::type_identity<console::Type<inner::Student>>{});
+  agree(std::type_identity<Vector<std::vector<std::string>>>{});
+  agree(std::type_identity<std::string_view>{});
+}
+
+// Whatever has the name of a kind prints as that kind; what does not print has no such name.
+static_assert(!console::Integer<char32_t> && !console::Renderable<char32_t> && !console::Text<char32_t>);
+static_assert(console::Text<const char*> && console::Renderable<const char*>);
 
 TEST(TypeName, TypesAsValues) {
   EXPECT_EQ(console::render(console::type<Plain>), "Plain");

@@ -43,7 +43,7 @@ struct Labeled {
 
   std::string description() const {
     std::string out;
-    detail::append_tuple(out, values, labels.data());
+    detail::append_tuple(out, detail::args_of_tuple(values), labels.data());
     return out;
   }
   static std::string type_name() { return console::type_name<std::tuple<Ts...>>(); }

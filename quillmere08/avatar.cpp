@@ -1,6 +1,7 @@
 #include "quillmere08/avatar.h"
 
-#include "console/render.h"
+#include "console/print.h"
+#include "console/type_name.h"
 
 namespace q08 {
 

@@ -4,7 +4,9 @@
 #include <string_view>
 
 #include "console/checked_math.h"
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/format.h"
+#include "console/program.h"
 
 namespace q08 {
 

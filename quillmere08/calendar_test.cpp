@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/program.h"
 
 namespace q08 {
 namespace {

@@ -6,7 +6,8 @@
 #include <string>
 #include <type_traits>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/type_name.h"
 #include "quillmere08/cast.h"
 #include "quillmere08/clock.h"
 #include "quillmere08/pairs.h"

@@ -1,7 +1,8 @@
 #include "quillmere08/clock.h"
 
 #include "console/checked_math.h"
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/format.h"
 
 namespace q08 {
 

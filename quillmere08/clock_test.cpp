@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "console/render.h"
+#include "console/checked.h"
+#include "console/engine.h"
 #include "quillmere08/cast.h"
 
 namespace q08 {

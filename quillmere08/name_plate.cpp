@@ -1,6 +1,6 @@
 #include "quillmere08/name_plate.h"
 
-#include "console/render.h"
+#include "console/engine.h"
 
 namespace q08 {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <type_traits>
 
-#include "console/render.h"
+#include "console/engine.h"
 
 namespace q08 {
 namespace {

@@ -1,6 +1,8 @@
 #include "quillmere08/pairs.h"
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/print.h"
+#include "console/type_name.h"
 
 namespace q08 {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "console/render.h"
+#include "console/engine.h"
 #include "testing/support.h"
 
 namespace q08 {

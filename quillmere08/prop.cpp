@@ -1,6 +1,6 @@
 #include "quillmere08/prop.h"
 
-#include "console/render.h"
+#include "console/print.h"
 
 namespace q08 {
 

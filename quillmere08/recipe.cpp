@@ -1,6 +1,6 @@
 #include "quillmere08/recipe.h"
 
-#include "console/render.h"
+#include "console/engine.h"
 
 namespace q08 {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "console/render.h"
+#include "console/engine.h"
 
 namespace q08 {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "console/render.h"
+#include "console/print.h"
 
 namespace q08 {
 

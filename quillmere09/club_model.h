@@ -19,7 +19,7 @@
 #include <tuple>
 #include <vector>
 
-#include "console/render.h"
+#include "console/record.h"
 #include "lifetime.h"
 
 namespace q09::chaining {

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "console/values.h"
+
 namespace q09::keypaths {
 
 Ability make_ability(std::int64_t cure, std::int64_t magic) {

@@ -15,7 +15,8 @@
 #include <tuple>
 #include <vector>
 
-#include "console/render.h"
+#include "console/record.h"
+#include "console/values.h"
 #include "keypath_components.h"
 #include "lifetime.h"
 

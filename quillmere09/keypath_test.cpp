@@ -17,7 +17,8 @@
 #include <vector>
 
 #include "club_model.h"
-#include "console/render.h"
+#include "console/record.h"
+#include "console/type_name.h"
 #include "explorers.h"
 #include "lifetime.h"
 #include "locker.h"

@@ -7,7 +7,9 @@
 #include <type_traits>
 #include <vector>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/program.h"
+#include "console/type_name.h"
 #include "homeroom.h"
 #include "lifetime.h"
 #include "strong.h"

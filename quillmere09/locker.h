@@ -12,7 +12,7 @@
 #include <string>
 #include <tuple>
 
-#include "console/render.h"
+#include "console/record.h"
 #include "lifetime.h"
 
 namespace q09::keypaths {

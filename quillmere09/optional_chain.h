@@ -35,15 +35,6 @@ namespace q09 {
 
 namespace chain_detail {
 
-template <class T>
-struct optional_like : std::false_type {};
-template <class T>
-struct optional_like<std::optional<T>> : std::true_type {};
-template <class T>
-struct optional_like<std::weak_ptr<T>> : std::true_type {};
-template <class T>
-struct optional_like<std::shared_ptr<T>> : std::true_type {};
-
 // Runs one step on a present value; an object behind a shared_ptr is passed by
 // reference. A step without a result yields console::Void so that the chain can
 // continue (or end) uniformly.
@@ -83,7 +74,7 @@ auto proceed_present(Value&& value, Steps&&... steps) {
 template <class Value, class... Steps>
 auto proceed(Value&& value, Steps&&... steps) {
   using V = std::remove_cvref_t<Value>;
-  if constexpr (!optional_like<V>::value) {
+  if constexpr (!console::OptionalLike<V>) {
     return proceed_present(std::forward<Value>(value), std::forward<Steps>(steps)...);
   } else if constexpr (console::is_shared_ptr<V>::value) {
     using Result = decltype(proceed_present(std::forward<Value>(value), std::forward<Steps>(steps)...));

@@ -11,7 +11,7 @@
 #include <type_traits>
 
 #include "club_model.h"
-#include "console/render.h"
+#include "console/type_name.h"
 
 namespace q09 {
 namespace {

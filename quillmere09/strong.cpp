@@ -2,7 +2,8 @@
 
 #include <utility>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/print.h"
 #include "lifetime.h"
 
 namespace q09::strong {

@@ -12,7 +12,9 @@
 #include <string>
 #include <utility>
 
-#include "console/render.h"
+#include "console/description.h"
+#include "console/engine.h"
+#include "console/type_name.h"
 #include "quillmere13/ordering.h"
 
 namespace q13 {

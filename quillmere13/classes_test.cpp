@@ -4,7 +4,8 @@
 
 #include <memory>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/type_name.h"
 
 namespace q13 {
 namespace {

@@ -19,6 +19,8 @@
 #include <utility>
 #include <vector>
 
+#include "console/engine.h"
+#include "console/program.h"
 #include "quillmere13/classes.h"
 #include "quillmere13/ordering.h"
 

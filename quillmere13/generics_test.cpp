@@ -13,7 +13,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/utf8.h"
 #include "quillmere13/time.h"
 
 namespace q13 {

@@ -2,7 +2,8 @@
 
 #include <utility>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/program.h"
 
 namespace q13 {
 

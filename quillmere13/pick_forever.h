@@ -19,7 +19,9 @@
 #include <utility>
 #include <vector>
 
-#include "console/render.h"
+#include "console/program.h"
+#include "console/record.h"
+#include "console/type_name.h"
 #include "quillmere13/ordering.h"
 
 namespace q13 {

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/utf8.h"
 
 namespace q13 {
 namespace {

@@ -14,7 +14,9 @@
 #include <utility>
 #include <vector>
 
-#include "console/render.h"
+#include "console/record.h"
+#include "console/type_name.h"
+#include "console/values.h"
 
 namespace q13 {
 

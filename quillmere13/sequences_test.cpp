@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/type_name.h"
+#include "console/utf8.h"
 
 namespace q13 {
 namespace {

@@ -1,6 +1,6 @@
 #include "quillmere13/time.h"
 
-#include "console/render.h"
+#include "console/format.h"
 
 namespace q13 {
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "console/render.h"
+#include "console/engine.h"
 
 namespace q13 {
 namespace {

@@ -22,7 +22,8 @@
 #include <tuple>
 #include <utility>
 
-#include "console/render.h"
+#include "console/record.h"
+#include "console/type_name.h"
 #include "quillmere13/ordering.h"
 
 namespace q13 {

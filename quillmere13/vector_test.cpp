@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/type_name.h"
 
 // An adopter far from q13, with no using-declaration anywhere: its `==` must still be the one of q13.
 // The other operator== of this namespace would hide q13's from ordinary lookup; only the adoption finds it.

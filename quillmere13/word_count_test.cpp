@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "console/render.h"
+#include "console/engine.h"
 #include "quillmere13/word_reader.h"
 
 namespace q13 {

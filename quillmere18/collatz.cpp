@@ -1,7 +1,9 @@
 #include "quillmere18/collatz.h"
 
 #include "console/checked_math.h"
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/print.h"
+#include "console/program.h"
 
 namespace q18 {
 

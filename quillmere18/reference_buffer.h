@@ -19,7 +19,8 @@
 #include <utility>
 #include <vector>
 
-#include "console/render.h"
+#include "console/engine.h"
+#include "console/program.h"
 
 namespace q18 {
 

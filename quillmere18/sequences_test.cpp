@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "console/utf8.h"
+
 namespace {
 
 using Ints = std::vector<std::int64_t>;
