@@ -2,7 +2,7 @@
 
 #include <typeinfo>
 
-#include "console/engine.h"
+#include "console/type_name.h"
 
 namespace console {
 
@@ -10,7 +10,7 @@ std::string Any::what_is_held() const {
   if (value_.has_value()) return "value of any type";
   if (!object_) return "nil";
   const Object& object = *object_;
-  return "value of type " + detail::dynamic_class_name(typeid(object));
+  return "value of type " + type_name(typeid(object));
 }
 
 }  // namespace console

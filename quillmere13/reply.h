@@ -12,13 +12,14 @@
 // gives everyone who comes, each companion right after the person who brings them.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
+
+#include "console/description.h"
 
 namespace q13 {
 
@@ -48,9 +49,9 @@ class Reply {
     return visit([](const AttendWith&) { return "attendWith"; }, [](Attend) { return "attend"; },
                  [](NotAttend) { return "notAttend"; });
   }
-  std::optional<std::string> payload() const {
+  console::CasePayload<std::string> payload() const {
     if (const auto* with = std::get_if<AttendWith>(&value_)) return with->companion;
-    return std::nullopt;
+    return {};
   }
 
  private:
