@@ -180,10 +180,10 @@ class WordCountPassesTest : public ::testing::Test {
   std::pair<WordCounts, WordCounts> both_passes(const std::string& contents) {
     const auto first = reader(contents);
     WordList words;
-    for (std::string& word : *first) words.push_back(lowercased(word));
+    while (auto word = first->getWord()) words.push_back(lowercased(*word));
     const auto second = reader(contents);
     WordCounts counts;
-    for (std::string& word : *second) counts[lowercased(word)] += 1;
+    while (auto word = second->getWord()) counts[lowercased(*word)] += 1;
     return {tally(std::move(words)), std::move(counts)};
   }
 
