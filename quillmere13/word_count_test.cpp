@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <memory>
 #include <ranges>
@@ -96,6 +97,27 @@ TEST(WordCountsTest, LookupInsertsZeroAndEntriesKeepInsertionOrder) {
   EXPECT_TRUE(counts.contains("sun"));
   EXPECT_EQ(console::render(counts), "[\"sun\": 1, \"sea\": 2]");
   EXPECT_EQ(console::render(WordCounts{}), "[:]");
+}
+
+// A record holds a word of any length next to a count of any value: empty and very long words, counts at the
+// limits, each read back by its position and by lookup, and through a list and its tally.
+TEST(WordCountsTest, RecordsKeepWordsOfAnyLengthAndCountsOfAnyValue) {
+  const std::vector<std::string> words{"", "a", "bbbbbbb", "cccccccc", "ddddddddd", std::string(100000, 'e')};
+  const std::vector<std::int64_t> values{
+      0, -1, std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min(), 1, 42};
+  WordCounts counts;
+  for (std::size_t i = 0; i < words.size(); ++i) counts[words[i]] = values[i];
+  WordList list;
+  for (const std::string& word : words) list.push_back(word);
+  list.push_back(words.back());
+  const WordCounts tallied = tally(std::move(list));
+  ASSERT_EQ(counts.size(), words.size());
+  ASSERT_EQ(tallied.size(), words.size());
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    EXPECT_EQ(counts.word(i), words[i]) << i;
+    EXPECT_EQ(counts.count(words[i]), values[i]) << i;
+    EXPECT_EQ(tallied.entry(i), (WordCounts::value_type{words[i], i + 1 == words.size() ? 2 : 1})) << i;
+  }
 }
 
 // Enough distinct words that positions take one, two and three bytes in the list.
