@@ -1,7 +1,6 @@
-// Sections 13-16: filtering and mapping collections with small functions.
+// Sections 13-15: filtering and mapping collections with small functions.
 #include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <iterator>
 #include <ranges>
 #include <string>
@@ -9,10 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "console/engine.h"
 #include "console/print.h"
-#include "quillmere13/grading.h"
-#include "quillmere13/reply.h"
 #include "quillmere13/sections.h"
 #include "quillmere13/sequences.h"
 
@@ -47,36 +43,6 @@ void section15() {
   print(to_vector(inches | std::views::transform(to_cm) |
                   std::views::filter([](double cm) { return cm < 50.0; })));
   print("------");
-}
-
-// Three transforms of dictionaries whose results are kept but not printed, then one value.
-void section16() {
-  using Points = std::unordered_map<std::string, Int>;
-  const std::vector<Int> thresholds{90, 80, 70, 60};
-  const Grading grading(thresholds, {"秀", "優", "良", "可", "不可"});
-
-  // Each value mapped to its grade: {"晴信": "可", "香子": "不可", "あかり": "秀", "零": "良"}.
-  const Points points{{"晴信", 68}, {"香子", 52}, {"あかり", 90}, {"零", 75}};
-  std::unordered_map<std::string, std::string> report;
-  std::ranges::transform(points, std::inserter(report, report.end()), [&grading](const auto& entry) {
-    return std::pair{entry.first, grading.grade(entry.second)};
-  });
-
-  // The names whose value is at least 60: 晴信, あかり and 零.
-  const Points points2{{"晴信", 68}, {"香子", 52}, {"あかり", 90}, {"零", 75}};
-  const auto passed = to_vector(
-      points2 | std::views::filter([](const auto& entry) { return entry.second >= 60; }) | std::views::keys);
-
-  // Everyone who comes, flattened from the replies: 那由多 伊月, 政宗, 遥 秋穂 (entries in any order).
-  const std::unordered_map<std::string, Reply> replies{{"那由多", Reply::attendWith("伊月")},
-                                                       {"夢子", Reply::notAttend()},
-                                                       {"政宗", Reply::attend()},
-                                                       {"遥", Reply::attendWith("秋穂")}};
-  const auto who_comes = [](const auto& entry) { return attendees(entry.first, entry.second); };
-  const auto guests = to_vector(replies | std::views::transform(who_comes) | std::views::join);
-
-  // The span of the passing thresholds.
-  print(thresholds.front() - thresholds.back());
 }
 
 }  // namespace q13

@@ -213,13 +213,6 @@ std::int64_t& WordCounts::operator[](Lowercased word) {
   return (*this)[word.key()];
 }
 
-bool operator==(const WordCounts& a, const WordCounts& b) {
-  if (a.size() != b.size()) return false;
-  return std::all_of(a.begin(), a.end(), [&b](const WordCounts::value_type& entry) {
-    return b.contains(entry.first) && b.count(entry.first) == entry.second;
-  });
-}
-
 void WordList::push_back(const WordKey& key) {
   constexpr std::size_t most_groups = (std::numeric_limits<std::size_t>::digits + 6) / 7;
   std::size_t position = distinct_.insert(key);

@@ -146,8 +146,6 @@ class WordCounts {
   std::vector<Slot> slots_;
 };
 
-bool operator==(const WordCounts& a, const WordCounts& b);
-
 // An array of words, held as positions among its distinct words.
 class WordList {
  public:
@@ -221,7 +219,6 @@ class Ranking {
     const std::uint32_t position = positions_[i];
     return {counts_->word(position), counts_->count_of(position)};
   }
-  value_type operator[](std::size_t i) const { return entry(i); }
 
   using Iterator = PositionIterator<Ranking>;
   Iterator begin() const { return Iterator(this, 0); }

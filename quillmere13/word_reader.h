@@ -72,8 +72,7 @@ class WordReader {
     Iterator() = default;
     explicit Iterator(WordReader& reader) : reader_(&reader), word_(reader.next()) {}
 
-    // The word the loop is at, which the loop may change in place.
-    std::string& operator*() const { return *word_; }
+    const std::string& operator*() const { return *word_; }
     Iterator& operator++() {
       word_ = reader_->next();
       return *this;
@@ -83,7 +82,7 @@ class WordReader {
 
    private:
     WordReader* reader_ = nullptr;
-    mutable std::optional<std::string> word_;
+    std::optional<std::string> word_;
   };
 
   Iterator begin() { return Iterator(*this); }
