@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <map>
 #include <memory>
@@ -17,11 +15,10 @@
 
 #include "console/engine.h"
 #include "quillmere13/word_reader.h"
+#include "testing/support.h"
 
 namespace q13 {
 namespace {
-
-namespace fs = std::filesystem;
 
 // The case rule byte by byte, as plainly as it can be said.
 std::string lowered_plainly(std::string word) {
@@ -178,21 +175,11 @@ TEST(ByCountTest, LargerCountsFirstTiesInIterationOrder) {
   }
 }
 
-// The two passes of the word count, on files: a scratch directory per test, removed afterwards.
-class WordCountPassesTest : public ::testing::Test {
+// The two passes of the word count, on files.
+class WordCountPassesTest : public test_support::ScratchTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("q13_count_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::shared_ptr<WordReader> reader(const std::string& contents) {
-    const auto path = dir_ / "words.txt";
-    std::ofstream(path, std::ios::binary) << contents;
-    auto opened = WordReader::open(path.string());
+    auto opened = WordReader::open(file("words.txt", contents));
     EXPECT_NE(opened, nullptr);
     return opened;
   }
@@ -208,8 +195,6 @@ class WordCountPassesTest : public ::testing::Test {
     while (auto word = second->getWord()) counts[lowercased(*word)] += 1;
     return {tally(std::move(words)), std::move(counts)};
   }
-
-  fs::path dir_;
 };
 
 using Pairs = std::vector<std::pair<std::string_view, std::int64_t>>;

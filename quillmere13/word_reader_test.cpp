@@ -7,14 +7,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
-#include <ranges>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "testing/support.h"
 
 namespace q13 {
 namespace {
@@ -29,36 +28,17 @@ concept MadeFromBraces = requires {
 };
 static_assert(!MadeFromBraces<WordReader>);
 
-namespace fs = std::filesystem;
+using test_support::open_descriptors;
 
-// A scratch directory per test, removed afterwards.
-class WordReaderTest : public ::testing::Test {
+class WordReaderTest : public test_support::ScratchTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("q13_words_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string file(const std::string& contents) {
-    const auto path = dir_ / "words.txt";
-    std::ofstream(path, std::ios::binary) << contents;
-    return path.string();
-  }
+  std::string file(const std::string& contents) const { return ScratchTest::file("words.txt", contents); }
 
   static std::vector<std::string> all_words(WordReader& reader) {
     std::vector<std::string> words;
     while (auto word = reader.getWord()) words.push_back(*word);
     return words;
   }
-
-  static int open_descriptors() {
-    return static_cast<int>(std::ranges::distance(fs::directory_iterator("/proc/self/fd")));
-  }
-
-  fs::path dir_;
 };
 
 using Words = std::vector<std::string>;
@@ -142,7 +122,7 @@ TEST_F(WordReaderTest, LoopContinuesFromTheCurrentPosition) {
 
 TEST_F(WordReaderTest, MissingFileGivesNoReader) {
   const int before = open_descriptors();
-  EXPECT_EQ(WordReader::open((dir_ / "absent.txt").string()), nullptr);
+  EXPECT_EQ(WordReader::open((folder() / "absent.txt").string()), nullptr);
   EXPECT_EQ(open_descriptors(), before);
 }
 
@@ -167,7 +147,7 @@ TEST_F(WordReaderTest, AnOldErrnoIsNoReadError) {
 }
 
 TEST_F(WordReaderTest, ReadErrorOfAFileIsKeptWithItsCode) {
-  const auto reader = WordReader::open(dir_.string());  // a directory opens but cannot be read
+  const auto reader = WordReader::open(folder().string());  // a directory opens but cannot be read
   ASSERT_NE(reader, nullptr);
   EXPECT_EQ(reader->getWord(), std::nullopt);
   EXPECT_EQ(reader->readError(), EISDIR);
