@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(CaseMapping, UppercasesByUnicodesFullMapping) {
+TEST(CaseMappingTest, UppercasesByUnicodesFullMapping) {
   struct Case {
     std::string_view text, upper;
   };
@@ -33,7 +33,7 @@ TEST(CaseMapping, UppercasesByUnicodesFullMapping) {
   }
 }
 
-TEST(CaseMapping, ACharacterIsAScalarWithTheMarksThatFollowIt) {
+TEST(CaseMappingTest, ACharacterIsAScalarWithTheMarksThatFollowIt) {
   struct Case {
     std::string_view text, first;
   };

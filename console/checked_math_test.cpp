@@ -12,7 +12,7 @@ namespace {
 constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t min = std::numeric_limits<std::int64_t>::min();
 
-TEST(CheckedMath, ResultsUpToTheLimitsAreExact) {
+TEST(CheckedMathTest, ResultsUpToTheLimitsAreExact) {
   struct Case {
     std::int64_t a, b, sum, difference, product;
   };

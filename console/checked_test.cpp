@@ -51,7 +51,7 @@ static_assert(std::constructible_from<console::Any, std::shared_ptr<Square>> &&
 static_assert(CastableFrom<std::string, const console::Any&> && !CastableFrom<std::string, std::string> &&
               !CastableFrom<std::string, console::Any> && CastableFrom<Square, console::Any>);
 
-TEST(Checked, ForceGivesTheValueOrTheObject) {
+TEST(CheckedTest, ForceGivesTheValueOrTheObject) {
   std::optional<std::int64_t> number = 3;
   console::force(number) += 1;
   EXPECT_EQ(*number, 4);
@@ -64,7 +64,7 @@ TEST(Checked, ForceGivesTheValueOrTheObject) {
   EXPECT_EQ(console::optional_of(weak), std::nullopt);
 }
 
-TEST(Checked, ForcedCastIsARunTimeClassTest) {
+TEST(CheckedTest, ForcedCastIsARunTimeClassTest) {
   const std::shared_ptr<Time> time12 = std::make_shared<Time12>();
   const std::shared_ptr<Time> plus = std::make_shared<Time12Plus>();
   EXPECT_EQ(console::forced_cast<Time12>(time12).get(), time12.get());
@@ -73,7 +73,7 @@ TEST(Checked, ForcedCastIsARunTimeClassTest) {
   EXPECT_EQ(console::forced_cast<std::string>(text), "駅前");
 }
 
-TEST(Checked, AnObjectOfAnyTypeIsCastByItsDynamicClass) {
+TEST(CheckedTest, AnObjectOfAnyTypeIsCastByItsDynamicClass) {
   const auto square = std::make_shared<Square>();
   const auto label = std::make_shared<Label>();
   // Each object boxed through two reference types: cast back, it passes exactly for its class, the classes
@@ -95,7 +95,7 @@ TEST(Checked, AnObjectOfAnyTypeIsCastByItsDynamicClass) {
   EXPECT_EQ(console::Any(std::shared_ptr<Shape>{}).cast<Shape>(), nullptr);
 }
 
-TEST(Checked, AValueOfAnyTypeIsHeldExactly) {
+TEST(CheckedTest, AValueOfAnyTypeIsHeldExactly) {
   const console::Any value = Plain{7};
   static_assert(std::same_as<decltype(console::forced_cast<Plain>(value)), const Plain&>);
   EXPECT_EQ(&console::forced_cast<Plain>(value), value.cast<Plain>());

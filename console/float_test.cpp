@@ -12,7 +12,7 @@ namespace {
 
 using console::render;
 
-TEST(Float, PlainDecimalWithAtLeastOneFractionDigit) {
+TEST(FloatTest, PlainDecimalWithAtLeastOneFractionDigit) {
   EXPECT_EQ(render(5.0), "5.0");
   EXPECT_EQ(render(0.138), "0.138");
   EXPECT_EQ(render(-1.1304), "-1.1304");
@@ -23,7 +23,7 @@ TEST(Float, PlainDecimalWithAtLeastOneFractionDigit) {
   EXPECT_EQ(render(-0.0), "-0.0");
 }
 
-TEST(Float, SwitchesToExponentFormAtTheEdges) {
+TEST(FloatTest, SwitchesToExponentFormAtTheEdges) {
   EXPECT_EQ(render(0.0001), "0.0001");
   EXPECT_EQ(render(0.00009999), "9.999e-05");
   EXPECT_EQ(render(0.00001), "1e-05");
@@ -33,7 +33,7 @@ TEST(Float, SwitchesToExponentFormAtTheEdges) {
   EXPECT_EQ(render(-2.5e-300), "-2.5e-300");
 }
 
-TEST(Float, ThirtyTwoBitValuesUseTheirOwnShortestDigits) {
+TEST(FloatTest, ThirtyTwoBitValuesUseTheirOwnShortestDigits) {
   EXPECT_EQ(render(35.7004f), "35.7004");
   EXPECT_EQ(render(139.77217f), "139.77217");
   EXPECT_EQ(render(0.1f), "0.1");
@@ -42,20 +42,20 @@ TEST(Float, ThirtyTwoBitValuesUseTheirOwnShortestDigits) {
 }
 
 // The bounds are exact: the float nearest 0.0001 is 9.99999974737875e-05, below the bound.
-TEST(Float, BoundsAreComparedExactlyForFloats) {
+TEST(FloatTest, BoundsAreComparedExactlyForFloats) {
   EXPECT_EQ(render(0.0001f), "1e-04");
   EXPECT_EQ(render(std::nextafter(0.0001f, 1.0f)), "0.000100000005");
   EXPECT_EQ(render(-0.0001f), "-1e-04");
   EXPECT_EQ(render(0.0001), "0.0001");
 }
 
-TEST(Float, NonFiniteValues) {
+TEST(FloatTest, NonFiniteValues) {
   EXPECT_EQ(render(INFINITY), "inf");
   EXPECT_EQ(render(-HUGE_VAL), "-inf");
   EXPECT_EQ(render(NAN), "nan");
 }
 
-TEST(Float, PrintedTextReadsBackAsTheSameValue) {
+TEST(FloatTest, PrintedTextReadsBackAsTheSameValue) {
   std::mt19937_64 random(20261208);
   for (int i = 0; i < 200000; ++i) {
     const std::uint64_t bits = random();

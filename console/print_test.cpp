@@ -14,7 +14,7 @@ namespace {
 
 using Int = std::int64_t;
 
-TEST(Print, IntoATextWithSeparatorAndTerminator) {
+TEST(PrintTest, IntoATextWithSeparatorAndTerminator) {
   std::string text;
   for (Int i = 0; i <= 2; ++i) console::print_to(text, {.terminator = ", "}, i);
   EXPECT_EQ(text, "0, 1, 2, ");
@@ -29,7 +29,7 @@ TEST(Print, IntoATextWithSeparatorAndTerminator) {
 }
 
 // print and printf-family output share one buffered stream, so they interleave in call order.
-TEST(Print, InterleavesWithPrintfOnStdout) {
+TEST(PrintTest, InterleavesWithPrintfOnStdout) {
   const std::string path = ::testing::TempDir() + "print_interleave.txt";
   EXPECT_EXIT(
       {

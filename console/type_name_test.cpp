@@ -37,7 +37,7 @@ namespace inner {
 struct Student {};
 }  // namespace inner
 
-TEST(TypeName, StandardVocabularyAndOwnTypes) {
+TEST(TypeNameTest, StandardVocabularyAndOwnTypes) {
   EXPECT_EQ(console::type_name<std::vector<std::optional<Int>>>(), "Array<Optional<Int>>");
   EXPECT_EQ(console::type_name<std::optional<console::Void>>(), "Optional<()>");
   EXPECT_EQ(console::type_name<console::Range<std::uint8_t>>(), "Range<UInt8>");
@@ -60,7 +60,7 @@ TEST(TypeName, StandardVocabularyAndOwnTypes) {
 }
 
 // A type known only at run time is named by the same rules.
-TEST(TypeName, RunTimeNamesAgreeWithCompileTimeNames) {
+TEST(TypeNameTest, RunTimeNamesAgreeWithCompileTimeNames) {
   const auto agree = []<class T>(std::type_identity<T>) {
     EXPECT_EQ(console::type_name(typeid(T)), console::type_name<T>());
   };
@@ -79,7 +79,7 @@ TEST(TypeName, RunTimeNamesAgreeWithCompileTimeNames) {
 static_assert(!console::Integer<char32_t> && !console::Renderable<char32_t> && !console::Text<char32_t>);
 static_assert(console::Text<const char*> && console::Renderable<const char*>);
 
-TEST(TypeName, TypesAsValues) {
+TEST(TypeNameTest, TypesAsValues) {
   EXPECT_EQ(console::render(console::type<Plain>), "Plain");
   EXPECT_EQ(console::render(console::type<console::Type<Plain>>), "Plain.Type");
   EXPECT_EQ(console::render(console::type_of(std::vector<Clock>{})), "Array<Clock>");

@@ -17,13 +17,13 @@ std::vector<char32_t> decode_all(std::vector<unsigned char> bytes, std::size_t* 
   return scalars;
 }
 
-TEST(Utf8, DecodesOneScalarAtATime) {
+TEST(Utf8Test, DecodesOneScalarAtATime) {
   EXPECT_EQ(decode_all({0xE8, 0x9D, 0xB8, 0xE7, 0x89, 0x9B, 0xF0, 0x9F, 0x90, 0x8C}),
             (std::vector<char32_t>{U'蝸', U'牛', U'\U0001F40C'}));
   EXPECT_EQ(decode_all({'a', 0xC3, 0xA9}), (std::vector<char32_t>{U'a', U'é'}));
 }
 
-TEST(Utf8, StopsAtTheFirstInvalidSequence) {
+TEST(Utf8Test, StopsAtTheFirstInvalidSequence) {
   std::size_t stopped = 0;
   EXPECT_EQ(decode_all({'a', 0xC0, 0xAF, 'b'}, &stopped), std::vector<char32_t>{U'a'});  // overlong
   EXPECT_EQ(stopped, 1u);
@@ -36,7 +36,7 @@ TEST(Utf8, StopsAtTheFirstInvalidSequence) {
 
 // Every length's first and last scalar, and the two kinds of value that have no form of their own, each
 // encoded in place and decoded back.
-TEST(Utf8, EncodesInPlaceAtEveryLengthBoundary) {
+TEST(Utf8Test, EncodesInPlaceAtEveryLengthBoundary) {
   const std::vector<std::pair<char32_t, std::size_t>> scalars{
       {0x0, 1},   {0x7F, 1},   {0x80, 2},    {0xFF, 2},     {0x7FF, 2},
       {0x800, 3}, {0xFFFF, 3}, {0x10000, 4}, {0x10FFFF, 4}, {0xD7FF, 3}};
@@ -59,7 +59,7 @@ TEST(Utf8, EncodesInPlaceAtEveryLengthBoundary) {
   }());
 }
 
-TEST(Utf8, EncodesAndIteratesByCharacter) {
+TEST(Utf8Test, EncodesAndIteratesByCharacter) {
   EXPECT_EQ(console::utf8(U'南'), "南");
   EXPECT_EQ(console::utf8(U'\U0001F40C'), "🐌");
   EXPECT_EQ(console::utf8(0xD800), "\uFFFD");
@@ -69,14 +69,14 @@ TEST(Utf8, EncodesAndIteratesByCharacter) {
   EXPECT_EQ(chars[2].value, U'\U0001F40C');
 }
 
-TEST(Utf8, Utf16RoundTripIncludingSurrogatePairs) {
+TEST(Utf8Test, Utf16RoundTripIncludingSurrogatePairs) {
   EXPECT_EQ(console::to_utf16("You & Me"), u"You & Me");
   EXPECT_EQ(console::to_utf16("🐌"), u"\U0001F40C");
   EXPECT_EQ(console::from_utf16(u"蝸牛\U0001F40C"), "蝸牛🐌");
   EXPECT_EQ(console::from_utf16(std::u16string(1, char16_t(0xD800))), "\uFFFD");
 }
 
-TEST(Utf8, ByteOrderIsScalarOrder) {
+TEST(Utf8Test, ByteOrderIsScalarOrder) {
   EXPECT_LT(std::string("Z"), std::string("a"));
   EXPECT_LT(std::string("\uFFFF"), std::string("\U00010000"));
   EXPECT_LT(console::Character(U'あ'), console::Character(U'い'));

@@ -11,7 +11,7 @@ namespace {
 using console::render;
 using Int = std::int64_t;
 
-TEST(Values, LabeledPrintsLabelsAndTakesApartWithStructuredBindings) {
+TEST(ValuesTest, LabeledPrintsLabelsAndTakesApartWithStructuredBindings) {
   auto place = console::labeled({"offset", "element"}, Int{0}, std::string("村上"));
   EXPECT_EQ(render(place), "(offset: 0, element: \"村上\")");
   EXPECT_EQ(render(std::vector{place}), "[(offset: 0, element: \"村上\")]");
@@ -28,7 +28,7 @@ TEST(Values, LabeledPrintsLabelsAndTakesApartWithStructuredBindings) {
   EXPECT_EQ(render(console::labeled({"", "b"}, Int{1}, Int{2})), "(1, b: 2)");
 }
 
-TEST(Values, RangesPrintTheirBoundsInDebugForm) {
+TEST(ValuesTest, RangesPrintTheirBoundsInDebugForm) {
   EXPECT_EQ(render(console::Range<Int>{0, 5}), "0..<5");
   EXPECT_EQ(render(console::ClosedRange<Int>{1, 3}), "1...3");
   EXPECT_EQ(render(console::Range<std::string>{"a", "z"}), "\"a\"..<\"z\"");

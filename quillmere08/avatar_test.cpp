@@ -15,7 +15,7 @@ class Spectator : public Player {
   using Player::Player;
 };
 
-TEST(Avatar, SayRunsTheMethodOfTheDynamicClass) {
+TEST(AvatarTest, SayRunsTheMethodOfTheDynamicClass) {
   std::shared_ptr<Avatar> player = make<Player>("(none)");
   std::shared_ptr<Avatar> avatar = make<Avatar>();
   std::shared_ptr<Avatar> spectator = make<Spectator>("見物人");
@@ -29,7 +29,7 @@ TEST(Avatar, SayRunsTheMethodOfTheDynamicClass) {
             "Player\nAvatar\nPlayer\nAvatar\nPlayer\n");
 }
 
-TEST(Avatar, ExactTypeComparisonIsNotASubclassTest) {
+TEST(AvatarTest, ExactTypeComparisonIsNotASubclassTest) {
   std::shared_ptr<Avatar> player = make<Player>("(none)");
   std::shared_ptr<Avatar> avatar = make<Avatar>();
   std::shared_ptr<Avatar> spectator = make<Spectator>("見物人");

@@ -11,7 +11,7 @@
 namespace q08 {
 namespace {
 
-TEST(DayOfWeek, KnownDates) {
+TEST(DayOfWeekTest, KnownDates) {
   EXPECT_EQ(dayOfWeek(2010, 7, 30), 5);
   EXPECT_EQ(dayOfWeek(2010, 7, 31), 6);
   EXPECT_EQ(dayOfWeek(2000, 1, 1), 6);   // January counts in the previous year
@@ -20,7 +20,7 @@ TEST(DayOfWeek, KnownDates) {
   EXPECT_EQ(dayOfWeek(1900, 3, 1), 4);   // 1900 is not a leap year
 }
 
-TEST(DayOfWeek, AHugeDayContinuesTheCount) {
+TEST(DayOfWeekTest, AHugeDayContinuesTheCount) {
   EXPECT_EQ(dayOfWeek(2010, 7, 30 + 7 * 1'000'000'000'000'000), 5);
   EXPECT_EQ(dayOfWeek(2010, 7, 31 + 7 * 1'000'000'000'000'000), 6);
 }
@@ -39,7 +39,7 @@ TEST(DayOfWeekDeathTest, AnOverflowStopsInsteadOfGivingAWrongDay) {
   EXPECT_DEATH(date.setDay(max), "day of the week");
 }
 
-TEST(DayOfWeek, StaysWithinTheWeekFromYearOne) {
+TEST(DayOfWeekTest, StaysWithinTheWeekFromYearOne) {
   for (std::int64_t year : {1, 2, 99, 100, 400, 1999, 2400}) {
     for (std::int64_t month = 1; month <= 12; ++month) {
       for (std::int64_t day = 1; day <= 31; ++day) {
@@ -51,7 +51,7 @@ TEST(DayOfWeek, StaysWithinTheWeekFromYearOne) {
   }
 }
 
-TEST(CalendarDate, ConstructionAndObserverKeepWeekdayInStep) {
+TEST(CalendarDateTest, ConstructionAndObserverKeepWeekdayInStep) {
   CalendarDate date(2010, 7, 30);
   EXPECT_EQ(date.dow, 5);
   EXPECT_EQ(date.dweek, "Fri");
@@ -61,7 +61,7 @@ TEST(CalendarDate, ConstructionAndObserverKeepWeekdayInStep) {
   EXPECT_EQ(console::render(date), "2010/07/31 (Sat)");
 }
 
-TEST(CalendarDate, ObserverRunsThroughTheBaseClassAccessor) {
+TEST(CalendarDateTest, ObserverRunsThroughTheBaseClassAccessor) {
   CalendarDate date(2010, 7, 30);
   DayOfMonth& base = date;
   base.setDay(1);
@@ -69,7 +69,7 @@ TEST(CalendarDate, ObserverRunsThroughTheBaseClassAccessor) {
   EXPECT_EQ(console::render(base), "2010/07/01 (Thu)");
 }
 
-TEST(CalendarDate, ChangingMonthOrYearRunsNoObserver) {
+TEST(CalendarDateTest, ChangingMonthOrYearRunsNoObserver) {
   CalendarDate date(2010, 7, 30);
   date.month = 8;
   date.year = 2011;
@@ -77,7 +77,7 @@ TEST(CalendarDate, ChangingMonthOrYearRunsNoObserver) {
   EXPECT_EQ(console::render(date), "2011/08/30 (Fri)");
 }
 
-TEST(CalendarDate, NamesEveryDayOfTheWeek) {
+TEST(CalendarDateTest, NamesEveryDayOfTheWeek) {
   EXPECT_EQ(CalendarDate::nameOfDay(0), "Sun");
   EXPECT_EQ(CalendarDate::nameOfDay(6), "Sat");
 }
@@ -93,7 +93,7 @@ TEST(CalendarDateDeathTest, ADayOfTheWeekOutsideTheWeekStops) {
   EXPECT_DEATH(CalendarDate::nameOfDay(7), "numbered 7");
 }
 
-TEST(DateInfo, SettingDayWithoutObserverLeavesDow) {
+TEST(DateInfoTest, SettingDayWithoutObserverLeavesDow) {
   DateInfo info(2010, 7, 30);
   info.setDay(31);
   EXPECT_EQ(info.dow, 5);

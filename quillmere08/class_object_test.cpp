@@ -50,7 +50,7 @@ class Muffled : public Bell {
   Muffled(const Init& init, std::string) : Bell(init, 0) {}
 };
 
-TEST(ClassObject, PrintsTheClassAndItsTypePrintsDotType) {
+TEST(ClassObjectTest, PrintsTheClassAndItsTypePrintsDotType) {
   EXPECT_EQ(console::render(classObject<A>()), "A");
   EXPECT_EQ(console::render(classObject<B>()), "B");
   EXPECT_EQ(console::render(console::type_of(classObject<A>())), "A.Type");
@@ -60,7 +60,7 @@ TEST(ClassObject, PrintsTheClassAndItsTypePrintsDotType) {
   EXPECT_EQ(console::cat(held, " ", console::type_of(held)), "B A.Type");
 }
 
-TEST(ClassObject, OneObjectPerClassSoEqualityIsExact) {
+TEST(ClassObjectTest, OneObjectPerClassSoEqualityIsExact) {
   std::shared_ptr<A> b = make<B>();
   std::shared_ptr<A> c = make<C>();
   EXPECT_EQ(b->dynamicType(), classObject<B>());
@@ -69,7 +69,7 @@ TEST(ClassObject, OneObjectPerClassSoEqualityIsExact) {
   EXPECT_EQ(&classObject<A>(), &classObject<A>());
 }
 
-TEST(ClassObject, ASubclassThatDeclaresNothingAnswersAsItself) {
+TEST(ClassObjectTest, ASubclassThatDeclaresNothingAnswersAsItself) {
   const std::shared_ptr<Bell> gong = make<Gong>(3);
   const std::shared_ptr<Bell> peal = make<Peal>(3);
   EXPECT_EQ(gong->dynamicType(), classObject<Gong>());
@@ -81,7 +81,7 @@ TEST(ClassObject, ASubclassThatDeclaresNothingAnswersAsItself) {
   EXPECT_EQ(make<Chime>(1)->dynamicType().sound(), "ting");
 }
 
-TEST(ClassObject, TheRequiredInitialiserMakesAnObjectOfTheDynamicClass) {
+TEST(ClassObjectTest, TheRequiredInitialiserMakesAnObjectOfTheDynamicClass) {
   const std::shared_ptr<Bell> peal = make<Peal>(3);
   const auto another = peal->dynamicType().make(5);
   ASSERT_TRUE(is<Peal>(another));
@@ -112,7 +112,7 @@ TEST(ProtocolTest, OnlyConformingClassesPass) {
   EXPECT_TRUE(conforms<P>(*c));
 }
 
-TEST(Casts, TypeTestsAcceptSubclasses) {
+TEST(CastsTest, TypeTestsAcceptSubclasses) {
   std::shared_ptr<A> b = make<B>();
   EXPECT_TRUE(is<A>(b));
   EXPECT_TRUE(is<B>(b));

@@ -15,14 +15,14 @@
 namespace q08 {
 namespace {
 
-TEST(ClockText, PadsHourWithBlankAndMinuteByFormat) {
+TEST(ClockTextTest, PadsHourWithBlankAndMinuteByFormat) {
   EXPECT_EQ(clockText(13, 20, MinuteFormat::zeroPadded), "13:20");
   EXPECT_EQ(clockText(9, 5, MinuteFormat::zeroPadded), " 9:05");
   EXPECT_EQ(clockText(9, 5, MinuteFormat::blankPadded), " 9: 5");
   EXPECT_EQ(clockText(0, 0, MinuteFormat::zeroPadded), " 0:00");
 }
 
-TEST(FirstTime, AdvanceCarriesIntoHourAndWrapsAtMidnight) {
+TEST(FirstTimeTest, AdvanceCarriesIntoHourAndWrapsAtMidnight) {
   time1::Time time(13, 20);
   time.advance(1);
   EXPECT_EQ(time.clockText(), "13:21");
@@ -38,14 +38,14 @@ TEST(FirstTime, AdvanceCarriesIntoHourAndWrapsAtMidnight) {
   EXPECT_EQ(long_way.clockText(), "13:05");
 }
 
-TEST(FirstTime, NegativeAdvanceIsNotNormalised) {
+TEST(FirstTimeTest, NegativeAdvanceIsNotNormalised) {
   time1::Time time(8, 10);
   time.advance(-20);
   EXPECT_EQ(time.hour, 8);
   EXPECT_EQ(time.min, -10);
 }
 
-TEST(SecondTime12, AnAdvanceWithoutCarryStillBringsTheHourBelowTwelve) {
+TEST(SecondTime12Test, AnAdvanceWithoutCarryStillBringsTheHourBelowTwelve) {
   const auto time = make<time3::Time12>(13, 0);
   time->hour = 29;  // PM; the rule subtracts 12 twice, flipping to AM and back
   time->advance(1);
@@ -73,7 +73,7 @@ TEST(ClockDeathTest, AnAdvancePastTheIntegerLimitStops) {
   EXPECT_EQ(twelve->min, max % 60);
 }
 
-TEST(FirstTime12, PrintsByItsDescriptionThroughABaseReference) {
+TEST(FirstTime12Test, PrintsByItsDescriptionThroughABaseReference) {
   const time2::TimeList times{std::make_shared<time2::Time12>(1, 20, true),
                               std::make_shared<time2::Time12>(9, 5, false)};
   EXPECT_EQ(console::render(times[0]), " 1:20 PM");
@@ -82,7 +82,7 @@ TEST(FirstTime12, PrintsByItsDescriptionThroughABaseReference) {
   EXPECT_EQ(console::render(third), " 1: 5 PM");
 }
 
-TEST(ThirdTime, AdvanceAndBlankPaddedMinute) {
+TEST(ThirdTimeTest, AdvanceAndBlankPaddedMinute) {
   const auto time = make<time3::Time>(11, 45);
   time->advance(30);
   EXPECT_EQ(time->clockText(), "12:15");
@@ -90,7 +90,7 @@ TEST(ThirdTime, AdvanceAndBlankPaddedMinute) {
   EXPECT_EQ(time->clockText(), "12: 5");
 }
 
-TEST(SecondTime12, TwentyFourHourConstructor) {
+TEST(SecondTime12Test, TwentyFourHourConstructor) {
   struct Case {
     std::int64_t hour;
     std::int64_t held;
@@ -105,7 +105,7 @@ TEST(SecondTime12, TwentyFourHourConstructor) {
   }
 }
 
-TEST(SecondTime12, AdvanceFlipsHalfOfTheDay) {
+TEST(SecondTime12Test, AdvanceFlipsHalfOfTheDay) {
   const auto morning = make<time3::Time12>(11, 45);
   morning->advance(30);
   EXPECT_EQ(morning->hour, 0);
@@ -124,13 +124,13 @@ TEST(SecondTime12, AdvanceFlipsHalfOfTheDay) {
   EXPECT_EQ(within->description(), " 1:15 AM");
 }
 
-TEST(SecondTime12, AdvanceIsChosenByTheDynamicClass) {
+TEST(SecondTime12Test, AdvanceIsChosenByTheDynamicClass) {
   std::shared_ptr<time3::Time> time = make<time3::Time12>(11, 45);
   time->advance(30);
   EXPECT_EQ(time->hour, 0);
 }
 
-TEST(RequiredInitialiser, MakesAnObjectOfTheDynamicClass) {
+TEST(RequiredInitialiserTest, MakesAnObjectOfTheDynamicClass) {
   std::shared_ptr<time3::Time> plain = make<time3::Time>(16, 30);
   std::shared_ptr<time3::Time> twelve = make<time3::Time12>(16, 30);
 
@@ -149,7 +149,7 @@ class LateTime12 : public time3::Time12 {
   using Time12::Time12;
 };
 
-TEST(RequiredInitialiser, ASubclassThatDeclaresNothingIsMadeAsItself) {
+TEST(RequiredInitialiserTest, ASubclassThatDeclaresNothingIsMadeAsItself) {
   const std::shared_ptr<time3::Time> late = make<LateTime12>(11, 45);
   const auto again = late->dynamicType().make(late->hour, late->min);
   EXPECT_EQ(again->dynamicType(), classObject<LateTime12>());
@@ -158,7 +158,7 @@ TEST(RequiredInitialiser, ASubclassThatDeclaresNothingIsMadeAsItself) {
   EXPECT_EQ(console::render(again), " 0:15 PM");
 }
 
-TEST(FirstTime12, AValueOfAnyTypeDowncastsByTheObjectsClass) {
+TEST(FirstTime12Test, AValueOfAnyTypeDowncastsByTheObjectsClass) {
   const std::vector<console::Any> things{
       std::shared_ptr<time2::Time>(std::make_shared<time2::Time12>(1, 16, false)),
       std::make_shared<time2::Time12>(4, 30, true), std::string("駅前")};
@@ -171,7 +171,7 @@ TEST(FirstTime12DeathTest, APlainTimeOfAnyTypeIsNoTime12) {
   EXPECT_DEATH(console::forced_cast<time2::Time12>(plain), "could not cast value of type Time to Time12");
 }
 
-TEST(FirstTime12, DescriptionZeroPadsMinute) {
+TEST(FirstTime12Test, DescriptionZeroPadsMinute) {
   EXPECT_EQ(time2::Time12(1, 20, true).description(), " 1:20 PM");
   EXPECT_EQ(time2::Time12(1, 5, false).description(), " 1:05 AM");
 }

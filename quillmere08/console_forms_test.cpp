@@ -28,7 +28,7 @@ std::vector<std::string> printable_class_names() {
   return {console::type_name<std::shared_ptr<Classes>>()...};
 }
 
-TEST(ConsoleForms, EveryClassHasAFormAndAName) {
+TEST(ConsoleFormsTest, EveryClassHasAFormAndAName) {
   EXPECT_EQ(
       (printable_class_names<time1::Time, time2::Time, time2::Time12, time2::SOS, time3::Time, time3::Time12,
                              A, B, C, P, pair1::A, pair1::B, pair2::A, pair2::B, pair3::A, pair3::B, pair4::A,
@@ -67,7 +67,7 @@ TEST(ConsoleForms, EveryClassHasAFormAndAName) {
   EXPECT_EQ(console::type_name<decltype(classObject<pair5::B>())>(), "B.Type");
 }
 
-TEST(ConsoleForms, AClassWithoutADescriptionPrintsItsQualifiedName) {
+TEST(ConsoleFormsTest, AClassWithoutADescriptionPrintsItsQualifiedName) {
   console::start_program("Quillmere08");
   EXPECT_EQ(console::render(std::make_shared<time2::SOS>()), "Quillmere08.SOS");
   EXPECT_EQ(console::debug(std::make_shared<time1::Time>(13, 20)), "Quillmere08.Time");

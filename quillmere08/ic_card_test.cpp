@@ -5,7 +5,7 @@
 namespace q08 {
 namespace {
 
-TEST(ICCards, SerialNumbersPerFamilyInCreationOrder) {
+TEST(ICCardsTest, SerialNumbersPerFamilyInCreationOrder) {
   const auto first = cards1::Icocai::serial;
   const auto second = cards2::Icocai::serial;
   cards1::Icocai a;
@@ -17,7 +17,7 @@ TEST(ICCards, SerialNumbersPerFamilyInCreationOrder) {
   EXPECT_EQ(cards1::Icocai::serial, first + 2);
 }
 
-TEST(ICCards, SuiicaLeavesTheSerialAlone) {
+TEST(ICCardsTest, SuiicaLeavesTheSerialAlone) {
   const auto first = cards1::Icocai::serial;
   const auto second = cards2::Icocai::serial;
   cards1::Suiica s1;
@@ -28,7 +28,7 @@ TEST(ICCards, SuiicaLeavesTheSerialAlone) {
   EXPECT_EQ(s2.name, "");
 }
 
-TEST(ICCards, EveryCardStartsWith1500) {
+TEST(ICCardsTest, EveryCardStartsWith1500) {
   EXPECT_EQ(cards1::Suiica().money, 1500);
   EXPECT_EQ(cards1::Icocai().money, 1500);
   EXPECT_EQ(cards2::Suiica().money, 1500);

@@ -38,11 +38,11 @@ struct Family2 {
 };
 
 template <class F>
-class NamePlates : public testing::Test {};
+class NamePlatesTest : public testing::Test {};
 using Families = testing::Types<Family1, Family2>;
-TYPED_TEST_SUITE(NamePlates, Families);
+TYPED_TEST_SUITE(NamePlatesTest, Families);
 
-TYPED_TEST(NamePlates, FailableInitialisersFailOnlyOnEmptyName) {
+TYPED_TEST(NamePlatesTest, FailableInitialisersFailOnlyOnEmptyName) {
   using F = TypeParam;
   EXPECT_EQ(F::NamePlate::make("", "主演"), nullptr);
   EXPECT_EQ(F::SpeakerNamePlate::make(""), nullptr);
@@ -51,14 +51,14 @@ TYPED_TEST(NamePlates, FailableInitialisersFailOnlyOnEmptyName) {
   EXPECT_EQ(console::render(blank), "[講演者]  ");
 }
 
-TYPED_TEST(NamePlates, DescriptionShowsTitleInBracketsWhenPresent) {
+TYPED_TEST(NamePlatesTest, DescriptionShowsTitleInBracketsWhenPresent) {
   using F = TypeParam;
   EXPECT_EQ(console::render(F::NamePlate::make("za 恵", "主演")), "[主演] za 恵");
   EXPECT_EQ(console::render(F::NamePlate::make("za 恵", "")), "za 恵");
   EXPECT_EQ(console::render(F::SpeakerNamePlate::make("vu zo")), "[講演者] vu zo");
 }
 
-TYPED_TEST(NamePlates, GuestReplacesTheFixedNameUnlessEmpty) {
+TYPED_TEST(NamePlatesTest, GuestReplacesTheFixedNameUnlessEmpty) {
   using F = TypeParam;
   const auto producer = F::GuestNamePlate::make("プロデューサー");
   ASSERT_NE(producer, nullptr);

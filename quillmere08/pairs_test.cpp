@@ -9,7 +9,7 @@ namespace q08 {
 namespace {
 
 // The counters only grow during a run, so each test works on what it adds.
-TEST(PairCounters, ABCountsOnceAndBTwice) {
+TEST(PairCountersTest, ABCountsOnceAndBTwice) {
   const auto before = pair1::A::total;
   auto a = std::make_shared<pair1::A>();
   EXPECT_EQ(pair1::A::total, before + 1);
@@ -18,7 +18,7 @@ TEST(PairCounters, ABCountsOnceAndBTwice) {
   EXPECT_EQ(console::render(a), console::cat(before + 3, ": A, Level=1, 1000pt, 1st"));
 }
 
-TEST(PairCounters, EachPairHasItsOwnCounter) {
+TEST(PairCountersTest, EachPairHasItsOwnCounter) {
   const auto first = pair1::A::total;
   const auto second = pair2::A::total;
   auto b = std::make_shared<pair2::B>();
@@ -26,7 +26,7 @@ TEST(PairCounters, EachPairHasItsOwnCounter) {
   EXPECT_EQ(pair2::A::total, second + 2);
 }
 
-TEST(PairCounters, DescriptionIsOverriddenAndReadsTheCounterWhenPrinted) {
+TEST(PairCountersTest, DescriptionIsOverriddenAndReadsTheCounterWhenPrinted) {
   std::shared_ptr<pair2::A> b = std::make_shared<pair2::B>();
   const auto now = pair2::A::total;
   EXPECT_EQ(console::render(b), console::cat(now, ": A, Level=2, 1000pt, 中級"));
@@ -34,7 +34,7 @@ TEST(PairCounters, DescriptionIsOverriddenAndReadsTheCounterWhenPrinted) {
   EXPECT_EQ(console::render(b), console::cat(now + 1, ": A, Level=2, 1000pt, 中級"));
 }
 
-TEST(TypeLevelShow, NamedTypesAndDynamicClass) {
+TEST(TypeLevelShowTest, NamedTypesAndDynamicClass) {
   std::shared_ptr<pair5::A> a = make<pair5::A>();
   std::shared_ptr<pair5::A> b = make<pair5::B>();
   EXPECT_EQ(test_support::printed_by([&] {

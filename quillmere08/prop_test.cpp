@@ -10,7 +10,7 @@
 namespace q08 {
 namespace {
 
-TEST(PropA, ReadsTheLowestBitOfTheStoredValue) {
+TEST(PropATest, ReadsTheLowestBitOfTheStoredValue) {
   std::shared_ptr<Prop> a = std::make_shared<PropA>();
   a->setAttr(105);
   EXPECT_EQ(a->attr(), 1);
@@ -21,7 +21,7 @@ TEST(PropA, ReadsTheLowestBitOfTheStoredValue) {
   EXPECT_EQ(b.attr(), 105);
 }
 
-TEST(PropObservers, NestInOrderOnEveryAssignment) {
+TEST(PropObserversTest, NestInOrderOnEveryAssignment) {
   std::shared_ptr<Propα> gamma = std::make_shared<Propγ>();
   const std::string lines = "γ: will set\nβ: will set\nβ: did set\nγ: did set\n";
   EXPECT_EQ(test_support::printed_by([&] {
@@ -32,7 +32,7 @@ TEST(PropObservers, NestInOrderOnEveryAssignment) {
   EXPECT_EQ(gamma->attr(), 1);
 }
 
-TEST(PropObservers, EachLevelRunsOnlyItsOwnAndItsBases) {
+TEST(PropObserversTest, EachLevelRunsOnlyItsOwnAndItsBases) {
   Propβ beta;
   Propα alpha;
   EXPECT_EQ(test_support::printed_by([&] {

@@ -7,7 +7,7 @@
 namespace q08 {
 namespace {
 
-TEST(Recipe, SubscriptPastTheEndIsZero) {
+TEST(RecipeTest, SubscriptPastTheEndIsZero) {
   Recipe recipe;
   EXPECT_EQ(recipe[0], 6.6);
   EXPECT_EQ(recipe[3], 9.1);
@@ -17,7 +17,7 @@ TEST(Recipe, SubscriptPastTheEndIsZero) {
   EXPECT_EQ(arrange[4], 0.0);
 }
 
-TEST(Recipe, DescriptionUsesTheDynamicSubscript) {
+TEST(RecipeTest, DescriptionUsesTheDynamicSubscript) {
   EXPECT_EQ(console::render(std::make_shared<Recipe>()), "6.6, 8.9, 7.5, 9.1");
   std::shared_ptr<Recipe> arrange = std::make_shared<Arrange>(10.0);
   EXPECT_EQ(console::render(arrange), "66.0, 89.0, 75.0, 91.0");
@@ -31,7 +31,7 @@ class DoubledArrange : public Arrange {
   double multiple() const override { return Arrange::multiple() * 2.0; }
 };
 
-TEST(Arrange, SubscriptReadsTheFactorThroughItsOverridableAccessor) {
+TEST(ArrangeTest, SubscriptReadsTheFactorThroughItsOverridableAccessor) {
   DoubledArrange arrange(10.0);
   EXPECT_EQ(arrange[2], 150.0);
   EXPECT_EQ(arrange[0], 6.6 * 20.0);

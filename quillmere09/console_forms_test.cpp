@@ -24,7 +24,7 @@ std::vector<std::string> printable_type_names() {
   return {console::type_name<Ts>()...};
 }
 
-TEST(ConsoleForms, EveryTypeHasAFormAndAName) {
+TEST(ConsoleFormsTest, EveryTypeHasAFormAndAName) {
   using std::shared_ptr;
   EXPECT_EQ(
       (printable_type_names<shared_ptr<strong::Person>, shared_ptr<strong::Student>, shared_ptr<strong::Club>,

@@ -132,7 +132,7 @@ constexpr Kind RO = Kind::read_only;
 constexpr Kind W = Kind::writable;
 constexpr Kind RW = Kind::reference_writable;
 
-TEST(KeyPathKind, EachComponentAlone) {
+TEST(KeyPathKindTest, EachComponentAlone) {
   expect_route<W, HighScore, P<&HighScore::score>>("WritableKeyPath<HighScore, Int>");
   expect_route<RO, Person, P<&Person::name>>("KeyPath<Person, String>");
   expect_route<RW, PartyRef, P<&Party::members>>("ReferenceWritableKeyPath<Party, Array<Explorer>>");
@@ -148,7 +148,7 @@ TEST(KeyPathKind, EachComponentAlone) {
   expect_route<RO, std::optional<Person>, Q>("KeyPath<Optional<Person>, Optional<Person>>");
 }
 
-TEST(KeyPathKind, EveryComponentBeforeAChainEndsReadOnly) {
+TEST(KeyPathKindTest, EveryComponentBeforeAChainEndsReadOnly) {
   expect_route<RO, Explorer, P<&Explorer::ability>, Q>("KeyPath<Explorer, Optional<(Int, Int)>>");
   expect_route<RO, TeacherRef, P<&Teacher::subject>, Q>("KeyPath<Teacher, Optional<String>>");
   expect_route<RO, StudentRef, P<&Student::club>, Q>("KeyPath<Student, Optional<Club>>");
@@ -164,7 +164,7 @@ TEST(KeyPathKind, EveryComponentBeforeAChainEndsReadOnly) {
       "KeyPath<Optional<Optional<Int>>, Optional<Int>>");
 }
 
-TEST(KeyPathKind, AfterAChainOnlyAClassPropertyThatIsAlreadyOptionalMakesItWritable) {
+TEST(KeyPathKindTest, AfterAChainOnlyAClassPropertyThatIsAlreadyOptionalMakesItWritable) {
   // Record fields stay read-only, with the final wrapping or without.
   expect_route<RO, std::optional<Person>, Q, P<&Person::height>>("KeyPath<Optional<Person>, Optional<Int>>");
   expect_route<RO, std::optional<Explorer>, Q, P<&Explorer::ability>>(
@@ -199,7 +199,7 @@ TEST(KeyPathKind, AfterAChainOnlyAClassPropertyThatIsAlreadyOptionalMakesItWrita
       "KeyPath<Student, Optional<String>>");
 }
 
-TEST(KeyPathKind, AFixedFieldAnywhere) {
+TEST(KeyPathKindTest, AFixedFieldAnywhere) {
   expect_route<RO, Ticket, P<&Ticket::holder>, P<&Person::height>>("KeyPath<Ticket, Int>");
   expect_route<RO, StoreroomRef, P<&Storeroom::keeper>, Q, P<&Person::height>>(
       "KeyPath<Storeroom, Optional<Int>>");
@@ -211,7 +211,7 @@ TEST(KeyPathKind, AFixedFieldAnywhere) {
       "ReferenceWritableKeyPath<Club, Optional<Club>>");
 }
 
-TEST(KeyPathKind, AComputedPropertyFollowedByAClassProperty) {
+TEST(KeyPathKindTest, AComputedPropertyFollowedByAClassProperty) {
   expect_route<RW, Building, C<&Building::front_locker>, P<&Locker::owner>>(
       "ReferenceWritableKeyPath<Building, Person>");
   expect_route<RW, Building, C<&Building::front_locker>, P<&Locker::owner>, P<&Person::height>>(
@@ -220,7 +220,7 @@ TEST(KeyPathKind, AComputedPropertyFollowedByAClassProperty) {
       "KeyPath<Building, String>");
 }
 
-TEST(KeyPathKind, TheRoutesOfTheProgram) {
+TEST(KeyPathKindTest, TheRoutesOfTheProgram) {
   expect_route<RO, StudentRef, P<&Student::club>, Q, P<&Club::teacher>, Q, P<&Teacher::name>>(
       "KeyPath<Student, Optional<String>>");
   expect_route<RW, PartyRef, P<&Party::members>, At, P<&Explorer::items>, Key>(
@@ -240,7 +240,7 @@ constexpr bool makes_a_route = requires(Components... components) {
   kp::path<Root>(components...);
 };
 
-TEST(KeyPathKind, ClassesAreReachedThroughReferencesRecordsByValue) {
+TEST(KeyPathKindTest, ClassesAreReachedThroughReferencesRecordsByValue) {
   static_assert(Class<Club> && Class<Student> && Class<Teacher> && Class<Party> && Class<Locker>);
   static_assert(!Class<Explorer> && !Class<Person> && !Class<HighScore>);
   static_assert(!std::is_copy_constructible_v<Teacher> && !std::is_copy_assignable_v<Student>);
@@ -262,7 +262,7 @@ TEST(KeyPathKind, ClassesAreReachedThroughReferencesRecordsByValue) {
   EXPECT_EQ(console::render(std::vector{store->annex}), "[Optional(Quillmere09.Storeroom)]");
 }
 
-TEST(KeyPathKind, ComponentsThatDoNotFitTheValueBeforeThemMakeNoRoute) {
+TEST(KeyPathKindTest, ComponentsThatDoNotFitTheValueBeforeThemMakeNoRoute) {
   static_assert(!makes_a_route<Person, Q>, "chaining needs an optional");
   static_assert(!makes_a_route<Explorer, P<&Explorer::items>, At>, "a dictionary has no index");
   static_assert(!makes_a_route<PartyRef, P<&Party::members>, Key>, "a list has no key");
@@ -284,7 +284,7 @@ std::shared_ptr<Party> lucky_star() {
   return party;
 }
 
-TEST(KeyPathReading, ThroughIndexKeyAndOptional) {
+TEST(KeyPathReadingTest, ThroughIndexKeyAndOptional) {
   const auto party = lucky_star();
   const auto herbs_of = [](std::size_t index) {
     return kp::path<PartyRef>(kp::property<&Party::members>, kp::at(index), kp::property<&Explorer::items>,
@@ -303,7 +303,7 @@ TEST(KeyPathReading, ThroughIndexKeyAndOptional) {
   EXPECT_EQ(name.get(party), "つかさ");
 }
 
-TEST(KeyPathReading, ThroughWeakReferencesWrappedAtTheEnd) {
+TEST(KeyPathReadingTest, ThroughWeakReferencesWrappedAtTheEnd) {
   const auto teacher_name =
       kp::path<StudentRef>(kp::property<&Student::club>, kp::chained, kp::property<&Club::teacher>,
                            kp::chained, kp::property<&Teacher::name>);
@@ -324,14 +324,14 @@ TEST(KeyPathReading, ThroughWeakReferencesWrappedAtTheEnd) {
   EXPECT_EQ(teacher_name.get(student), std::nullopt) << "the weak teacher is gone";
 }
 
-TEST(KeyPathReading, HoldsItsOwnCopyOfTheKey) {
+TEST(KeyPathReadingTest, HoldsItsOwnCopyOfTheKey) {
   std::string key = "剣";
   const auto swords = kp::path<Explorer>(kp::property<&Explorer::items>, kp::key(key));
   key = "兜";
   EXPECT_EQ(swords.get(Explorer{"こなた", {{"剣", 2}}, std::nullopt}), 2);
 }
 
-TEST(KeyPathWriting, WritableWritesBackThroughRecords) {
+TEST(KeyPathWritingTest, WritableWritesBackThroughRecords) {
   HighScore score{Person{"結城", 155}, 100};
   const auto height = kp::path<HighScore>(kp::property<&HighScore::player>, kp::property<&Person::height>);
   height.set(score, 157);
@@ -350,7 +350,7 @@ TEST(KeyPathWriting, WritableWritesBackThroughRecords) {
   EXPECT_EQ(power, keypaths::make_ability(12, 20));
 }
 
-TEST(KeyPathWriting, ReferenceWritableWritesThroughTheReference) {
+TEST(KeyPathWritingTest, ReferenceWritableWritesThroughTheReference) {
   const auto party = lucky_star();
   const auto herbs = kp::path<PartyRef>(kp::property<&Party::members>, kp::at(2),
                                         kp::property<&Explorer::items>, kp::key("薬草"));
@@ -366,7 +366,7 @@ TEST(KeyPathWriting, ReferenceWritableWritesThroughTheReference) {
   EXPECT_EQ(user_height.get(locker), 160);
 }
 
-TEST(KeyPathWriting, PastAFixedOrComputedStepIntoTheObjectBehindTheReference) {
+TEST(KeyPathWritingTest, PastAFixedOrComputedStepIntoTheObjectBehindTheReference) {
   const Building building{std::make_shared<Locker>(Person{"東郷", 158})};
   const auto through_fixed = kp::path<Building>(kp::property<&Building::locker>, kp::property<&Locker::owner>,
                                                 kp::property<&Person::height>);
@@ -378,7 +378,7 @@ TEST(KeyPathWriting, PastAFixedOrComputedStepIntoTheObjectBehindTheReference) {
   EXPECT_EQ(building.locker->owner.name, "三好");
 }
 
-TEST(KeyPathWriting, AfterChainingOnlyWhenTheChainHolds) {
+TEST(KeyPathWritingTest, AfterChainingOnlyWhenTheChainHolds) {
   const auto subject =
       kp::path<StudentRef>(kp::property<&Student::club>, kp::chained, kp::property<&Club::teacher>,
                            kp::chained, kp::property<&Teacher::subject>);
@@ -406,7 +406,7 @@ TEST(KeyPathWriting, AfterChainingOnlyWhenTheChainHolds) {
   EXPECT_EQ(annex.use_count(), 1) << "the weak annex still does not own it";
 }
 
-TEST(KeyPathWriting, WeakPropertyIsSetWithAStrongReference) {
+TEST(KeyPathWritingTest, WeakPropertyIsSetWithAStrongReference) {
   const auto club_of = kp::path<StudentRef>(kp::property<&Student::club>);
   auto student = std::make_shared<Student>("井上");
   auto club = std::make_shared<Club>("隣人部");

@@ -22,7 +22,7 @@ namespace {
 
 using test_support::printed_by;
 
-TEST(StrongReferences, PersonDiesWithItsLastReference) {
+TEST(StrongReferencesTest, PersonDiesWithItsLastReference) {
   auto first = std::make_shared<strong::Person>("勇太", 16);
   auto second = first;
   second->age += 1;
@@ -31,13 +31,13 @@ TEST(StrongReferences, PersonDiesWithItsLastReference) {
   EXPECT_EQ(printed_by([&] { second.reset(); }), "勇太: deinit\n");
 }
 
-TEST(StrongReferences, StudentWithoutClubIsItsBareName) {
+TEST(StrongReferencesTest, StudentWithoutClubIsItsBareName) {
   std::string text;
   printed_by([&] { text = console::render(std::make_shared<strong::Student>("一美")); });
   EXPECT_EQ(text, "一美");
 }
 
-TEST(StrongReferences, StudentsClubIsAnOptionalStrongReference) {
+TEST(StrongReferencesTest, StudentsClubIsAnOptionalStrongReference) {
   static_assert(
       std::is_same_v<decltype(strong::Student::club), std::optional<std::shared_ptr<strong::Club>>>);
   EXPECT_EQ(console::type_name<decltype(strong::Student::club)>(), "Optional<Club>");
@@ -51,7 +51,7 @@ TEST(StrongReferences, StudentsClubIsAnOptionalStrongReference) {
   printed_by([&] { student->club.reset(); });
 }
 
-TEST(StrongReferences, AdmittedPairIsNeverDestroyed) {
+TEST(StrongReferencesTest, AdmittedPairIsNeverDestroyed) {
   std::weak_ptr<strong::Club> observer;
   const auto out = printed_by([&] {
     auto club = std::make_shared<strong::Club>("昼寝同好会");
@@ -72,7 +72,7 @@ TEST(StrongReferences, AdmittedPairIsNeverDestroyed) {
   EXPECT_EQ(broken, "Club 昼寝同好会: deinit\n悠二: deinit\n");
 }
 
-TEST(WeakReferences, ReadsEmptyRightAfterTheObjectDies) {
+TEST(WeakReferencesTest, ReadsEmptyRightAfterTheObjectDies) {
   auto student = std::make_shared<strong::Student>("一美");
   std::weak_ptr<strong::Student> weak = student;
   ASSERT_TRUE(weak.lock());
@@ -86,13 +86,13 @@ TEST(WeakReferences, ReadsEmptyRightAfterTheObjectDies) {
   EXPECT_EQ(weak.lock(), nullptr);
 }
 
-TEST(WeakReferences, ObjectHeldOnlyWeaklyDiesAtOnce) {
+TEST(WeakReferencesTest, ObjectHeldOnlyWeaklyDiesAtOnce) {
   std::weak_ptr<strong::Student> weak;
   EXPECT_EQ(printed_by([&] { weak = std::make_shared<strong::Student>("ゆかり"); }), "ゆかり: deinit\n");
   EXPECT_TRUE(weak.expired());
 }
 
-TEST(WeakBackReferences, ClubDiesBeforeItsMembersWhoDieInAdmissionOrder) {
+TEST(WeakBackReferencesTest, ClubDiesBeforeItsMembersWhoDieInAdmissionOrder) {
   const auto out = printed_by([] {
     auto club = std::make_shared<weak::Club>("昼寝同好会");
     for (const char* name : {"悠二", "一美", "ゆかり"}) {
@@ -103,7 +103,7 @@ TEST(WeakBackReferences, ClubDiesBeforeItsMembersWhoDieInAdmissionOrder) {
   EXPECT_EQ(out, "Club 昼寝同好会: deinit\n悠二: deinit\n一美: deinit\nゆかり: deinit\n");
 }
 
-TEST(WeakBackReferences, MemberForgetsItsClubOnceTheClubIsGone) {
+TEST(WeakBackReferencesTest, MemberForgetsItsClubOnceTheClubIsGone) {
   auto student = std::make_shared<weak::Student>("悠二");
   auto club = std::make_shared<weak::Club>("昼寝同好会");
   club->admit(student);
@@ -113,7 +113,7 @@ TEST(WeakBackReferences, MemberForgetsItsClubOnceTheClubIsGone) {
   EXPECT_EQ(printed_by([&] { student.reset(); }), "悠二: deinit\n");
 }
 
-TEST(WeakBackReferences, MemberHeldElsewhereOutlivesTheClub) {
+TEST(WeakBackReferencesTest, MemberHeldElsewhereOutlivesTheClub) {
   auto kept = std::make_shared<weak::Student>("悠二");
   const auto out = printed_by([&] {
     auto club = std::make_shared<weak::Club>("昼寝同好会");
@@ -124,7 +124,7 @@ TEST(WeakBackReferences, MemberHeldElsewhereOutlivesTheClub) {
   EXPECT_EQ(printed_by([&] { kept.reset(); }), "悠二: deinit\n");
 }
 
-TEST(UnownedBackReferences, HomeRoomLineComesBeforeItsStudentsInAdmissionOrder) {
+TEST(UnownedBackReferencesTest, HomeRoomLineComesBeforeItsStudentsInAdmissionOrder) {
   std::string first;
   const auto out = printed_by([&] {
     auto room = std::make_shared<unowned::HomeRoom>("３年３組");
@@ -138,7 +138,7 @@ TEST(UnownedBackReferences, HomeRoomLineComesBeforeItsStudentsInAdmissionOrder) 
   EXPECT_EQ(out, "HomeRoom ３年３組: deinit\n赤沢: deinit\n榊原: deinit\n風見: deinit\n");
 }
 
-TEST(Unowned, NeitherKeepsItsObjectAliveNorExtendsItsLife) {
+TEST(UnownedTest, NeitherKeepsItsObjectAliveNorExtendsItsLife) {
   auto room = std::make_shared<unowned::HomeRoom>("３年３組");
   Unowned<unowned::HomeRoom> home{room};
   EXPECT_EQ(home->name, "３年３組");
@@ -153,7 +153,7 @@ TEST(UnownedDeathTest, ReadingADeadObjectStopsTheProgram) {
   EXPECT_DEATH(static_cast<void>(home->name), "unowned reference after its object was destroyed");
 }
 
-TEST(ReleaseInOrder, ReleasesFrontToBackAndEmptiesTheList) {
+TEST(ReleaseInOrderTest, ReleasesFrontToBackAndEmptiesTheList) {
   std::vector<std::shared_ptr<weak::Student>> list;
   for (const char* name : {"a", "b", "c"}) {
     list.push_back(std::make_shared<weak::Student>(name));
@@ -164,7 +164,7 @@ TEST(ReleaseInOrder, ReleasesFrontToBackAndEmptiesTheList) {
   EXPECT_EQ(printed_by([&] { kept.reset(); }), "b: deinit\n");
 }
 
-TEST(TypeNames, SameNamedClassesOfEachSectionGroupPrintTheirBareName) {
+TEST(TypeNamesTest, SameNamedClassesOfEachSectionGroupPrintTheirBareName) {
   EXPECT_EQ(console::type_name<strong::Student>(), "Student");
   EXPECT_EQ(console::type_name<weak::Student>(), "Student");
   EXPECT_EQ(console::type_name<unowned::Student>(), "Student");

@@ -31,13 +31,13 @@ struct Model {
   }
 };
 
-TEST(OptionalChain, FollowsWeakReferencesToTheEnd) {
+TEST(OptionalChainTest, FollowsWeakReferencesToTheEnd) {
   Model m;
   EXPECT_EQ(chain(m.student->club, &Club::teacher, &Teacher::name), std::optional<std::string>("高山"));
   EXPECT_EQ(chain(m.student->club, &Club::budget), std::optional<std::int64_t>(0));
 }
 
-TEST(OptionalChain, ResultIsASingleOptional) {
+TEST(OptionalChainTest, ResultIsASingleOptional) {
   Model m;
   using Subject = decltype(chain(m.student->club, &Club::teacher, &Teacher::subject));
   static_assert(std::is_same_v<Subject, std::optional<std::string>>);
@@ -51,7 +51,7 @@ TEST(OptionalChain, ResultIsASingleOptional) {
             std::optional<std::string>("精神発達理論"));
 }
 
-TEST(OptionalChain, EmptyOptionalPropertyEndsTheChain) {
+TEST(OptionalChainTest, EmptyOptionalPropertyEndsTheChain) {
   Model m;
   m.teacher->subject.reset();
   int evaluated = 0;
@@ -63,7 +63,7 @@ TEST(OptionalChain, EmptyOptionalPropertyEndsTheChain) {
   EXPECT_EQ(evaluated, 0);
 }
 
-TEST(OptionalChain, BrokenChainRunsNoOperation) {
+TEST(OptionalChainTest, BrokenChainRunsNoOperation) {
   auto loner = std::make_shared<Student>("太田");
   auto newcomer = std::make_shared<Student>("星奈");
   auto teacher = std::make_shared<Teacher>("飛騨");
@@ -83,14 +83,14 @@ TEST(OptionalChain, BrokenChainRunsNoOperation) {
   EXPECT_EQ(teacher.use_count(), 1);
 }
 
-TEST(OptionalChain, OperationOnAPresentChainRunsOnceAndReportsIt) {
+TEST(OptionalChainTest, OperationOnAPresentChainRunsOnceAndReportsIt) {
   Model m;
   const auto raised = chain(m.student->club, [](Club& club) { club.budget += 5000; });
   EXPECT_TRUE(raised);
   EXPECT_EQ(m.club->budget, 5000);
 }
 
-TEST(OptionalChain, StopsWhereAWeakReferenceOutlivedItsObject) {
+TEST(OptionalChainTest, StopsWhereAWeakReferenceOutlivedItsObject) {
   Model m;
   m.teacher.reset();
   EXPECT_FALSE(chain(m.student->club, &Club::teacher, &Teacher::name));
@@ -98,7 +98,7 @@ TEST(OptionalChain, StopsWhereAWeakReferenceOutlivedItsObject) {
   EXPECT_FALSE(chain(m.student->club, &Club::budget));
 }
 
-TEST(OptionalChain, ForcedChainGivesTheValueOrStopsAtAnEmptyStep) {
+TEST(OptionalChainTest, ForcedChainGivesTheValueOrStopsAtAnEmptyStep) {
   Model m;
   EXPECT_EQ(force_chain(m.student->club, &Club::teacher, &Teacher::name), "高山");
   m.teacher.reset();
@@ -106,13 +106,13 @@ TEST(OptionalChain, ForcedChainGivesTheValueOrStopsAtAnEmptyStep) {
                "unexpectedly found nil");
 }
 
-TEST(OptionalChain, DictionaryEntryIsAnOptionalStep) {
+TEST(OptionalChainTest, DictionaryEntryIsAnOptionalStep) {
   std::map<std::string, std::shared_ptr<Student>> officers{{"会長", std::make_shared<Student>("日高")}};
   EXPECT_EQ(chain(officers, entry(std::string("会長")), &Student::name), std::optional<std::string>("日高"));
   EXPECT_FALSE(chain(officers, entry(std::string("常任委員")), &Student::name));
 }
 
-TEST(OptionalChain, NullStrongReferenceCountsAsEmpty) {
+TEST(OptionalChainTest, NullStrongReferenceCountsAsEmpty) {
   std::shared_ptr<Student> nobody;
   EXPECT_FALSE(chain(nobody, &Student::name));
   // Also when the null reference arrives wrapped, from a dictionary entry or an optional property.
@@ -124,7 +124,7 @@ TEST(OptionalChain, NullStrongReferenceCountsAsEmpty) {
                                std::optional<std::int64_t>>);
 }
 
-TEST(ClubModel, IsOfficialNeedsFiveMembersAndALiveTeacher) {
+TEST(ClubModelTest, IsOfficialNeedsFiveMembersAndALiveTeacher) {
   auto club = std::make_shared<Club>("隣人部");
   std::vector<std::shared_ptr<Student>> students;
   for (const char* name : {"井上", "星奈", "夜空", "理科", "幸村"}) {
@@ -140,7 +140,7 @@ TEST(ClubModel, IsOfficialNeedsFiveMembersAndALiveTeacher) {
   EXPECT_FALSE(club->isOfficial()) << "five members, the teacher is gone";
 }
 
-TEST(ClubModel, AdmissionSetsTheWeakClubAndDestroyingTheClubEmptiesIt) {
+TEST(ClubModelTest, AdmissionSetsTheWeakClubAndDestroyingTheClubEmptiesIt) {
   auto student = std::make_shared<Student>("井上");
   auto club = std::make_shared<Club>("隣人部");
   club->admit(student);

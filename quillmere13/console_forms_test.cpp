@@ -26,7 +26,7 @@ std::vector<std::string> printable_type_names() {
   return {console::type_name<Ts>()...};
 }
 
-TEST(ConsoleForms, EveryTypeHasAFormAndAName) {
+TEST(ConsoleFormsTest, EveryTypeHasAFormAndAName) {
   EXPECT_EQ((printable_type_names<std::shared_ptr<Alpha>, std::shared_ptr<Beta>,
                                   std::shared_ptr<GeoPoint<double>>, std::shared_ptr<GPSPoint<float>>,
                                   std::shared_ptr<ViewPoint>, std::shared_ptr<WordReader>, Time, Time2,
@@ -37,7 +37,7 @@ TEST(ConsoleForms, EveryTypeHasAFormAndAName) {
                                       "PickForever<Int>", "ReversedCollection<Array<String>>", "Reply"}));
 }
 
-TEST(ConsoleForms, EnumerationCasesAndClassesWithoutADescription) {
+TEST(ConsoleFormsTest, EnumerationCasesAndClassesWithoutADescription) {
   console::start_program("Quillmere13");
   EXPECT_EQ(console::render(Reply::attendWith("伊月")), "attendWith(\"伊月\")");
   EXPECT_EQ(console::render(Reply::attend()), "attend");

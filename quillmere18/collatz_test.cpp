@@ -6,13 +6,13 @@
 
 namespace {
 
-TEST(Collatz, VisitsValuesUntilOne) {
+TEST(CollatzTest, VisitsValuesUntilOne) {
   EXPECT_EQ(q18::collatz_line(3), "3 10 5 16 8 4 2 1");
   EXPECT_EQ(q18::collatz_line(2), "2 1");
   EXPECT_EQ(q18::collatz_line(15), "15 46 23 70 35 106 53 160 80 40 20 10 5 16 8 4 2 1");
 }
 
-TEST(Collatz, AppliesTheRuleAtLeastOnce) {
+TEST(CollatzTest, AppliesTheRuleAtLeastOnce) {
   EXPECT_EQ(q18::collatz_line(1), "1 4 2 1");
   EXPECT_EQ(q18::collatz_line(0), "0 0");
   EXPECT_EQ(q18::collatz_line(-4), "-4 -2");

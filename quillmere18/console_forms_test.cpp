@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(ConsoleForms, TheGroupedAndMergedDictionariesHaveFormsAndNames) {
+TEST(ConsoleFormsTest, TheGroupedAndMergedDictionariesHaveFormsAndNames) {
   const std::vector<std::string> names{"yukino", "ｙｕｉ"};
   const auto by_initial = q18::grouped(names, q18::upper_initial);
   EXPECT_EQ(console::type_name<decltype(by_initial)>(), "Dictionary<String, Array<String>>");

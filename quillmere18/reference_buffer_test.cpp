@@ -15,7 +15,7 @@ struct Tracked {
   int id;
 };
 
-TEST(ReferenceBuffer, HoldsItsObjectsUntilDeinitialised) {
+TEST(ReferenceBufferTest, HoldsItsObjectsUntilDeinitialised) {
   Tracked::alive = 0;
   q18::ReferenceBuffer<Tracked> buffer(4);
   buffer.initialize(1, 4, std::make_shared<Tracked>(9));
@@ -28,7 +28,7 @@ TEST(ReferenceBuffer, HoldsItsObjectsUntilDeinitialised) {
   EXPECT_EQ(Tracked::alive, 0);
 }
 
-TEST(ReferenceBuffer, AssigningReleasesOnlyTheSlotsOldReference) {
+TEST(ReferenceBufferTest, AssigningReleasesOnlyTheSlotsOldReference) {
   Tracked::alive = 0;
   q18::ReferenceBuffer<Tracked> buffer(2);
   auto replacement = std::make_shared<Tracked>(2);
@@ -42,7 +42,7 @@ TEST(ReferenceBuffer, AssigningReleasesOnlyTheSlotsOldReference) {
   EXPECT_EQ(replacement.use_count(), 1);
 }
 
-TEST(ReferenceBuffer, DeinitialisedSlotsCanBeUsedAgain) {
+TEST(ReferenceBufferTest, DeinitialisedSlotsCanBeUsedAgain) {
   q18::ReferenceBuffer<Tracked> buffer(1);
   buffer.initialize(0, std::make_shared<Tracked>(1));
   buffer.deinitialize();

@@ -13,7 +13,7 @@ namespace {
 
 using Ints = std::vector<std::int64_t>;
 
-TEST(Split, LeavesOutEmptyPieces) {
+TEST(SplitTest, LeavesOutEmptyPieces) {
   const auto below64 = [](char16_t u) { return u < 64; };
   const std::u16string text = u" & You & Me  ";
   const auto pieces = q18::split(std::u16string_view(text), below64);
@@ -24,7 +24,7 @@ TEST(Split, LeavesOutEmptyPieces) {
   EXPECT_TRUE(q18::split(std::u16string_view(), below64).empty());
 }
 
-TEST(Joined, PutsTheSeparatorOnlyBetweenNeighbours) {
+TEST(JoinedTest, PutsTheSeparatorOnlyBetweenNeighbours) {
   EXPECT_EQ(q18::joined(std::vector<Ints>{{1, 2}, {90, 70}, {4}}, Ints{0}), (Ints{1, 2, 0, 90, 70, 0, 4}));
   EXPECT_EQ(q18::joined(std::vector<Ints>{{1, 2}, {}, {4}}), (Ints{1, 2, 4}));
   EXPECT_EQ(q18::joined(std::vector<std::string>{"Fort", "is", "931"}, std::string("-")), "Fort-is-931");
@@ -32,14 +32,14 @@ TEST(Joined, PutsTheSeparatorOnlyBetweenNeighbours) {
   EXPECT_EQ(q18::joined(std::vector<std::string>{}, std::string("-")), "");
 }
 
-TEST(Grouped, KeepsInputOrderWithinAGroup) {
+TEST(GroupedTest, KeepsInputOrderWithinAGroup) {
   const std::vector<std::string> names{"YUI", "Shizuka", "saki", "yukino", "IROHA"};
   const auto groups = q18::grouped(names, q18::upper_initial);
   EXPECT_EQ(groups, (std::map<std::string, std::vector<std::string>>{
                         {"Y", {"YUI", "yukino"}}, {"S", {"Shizuka", "saki"}}, {"I", {"IROHA"}}}));
 }
 
-TEST(Grouped, NamesWhoseFirstCharactersDifferOnlyInCaseShareAGroup) {
+TEST(GroupedTest, NamesWhoseFirstCharactersDifferOnlyInCaseShareAGroup) {
   const auto groups =
       q18::grouped(std::vector<std::string>{"ÉLISE", "élodie", "Emma", "e\u0301mile", "Жанна", "жора",
                                             "ｙｕｉ", "Ｙｕｋｉ", "ßa", "Sb", "SSc", "雪乃"},
@@ -60,7 +60,7 @@ TEST(GroupingKeyDeathTest, AnEmptyOrBrokenNameHasNoFirstCharacter) {
   EXPECT_DEATH(q18::upper_initial("\xE8\x9D"), "does not start with UTF-8");
 }
 
-TEST(Merge, CombinesOnlyKeysPresentInBoth) {
+TEST(MergeTest, CombinesOnlyKeysPresentInBoth) {
   const std::map<std::string, std::int64_t> first{{"遠山", 6}, {"八神", 8}, {"飯島", 1}};
   const std::map<std::string, std::int64_t> second{{"神崎", 7}, {"遠山", 3}};
   EXPECT_EQ(q18::merging(first, second, std::plus<>{}),
@@ -72,7 +72,7 @@ TEST(Merge, CombinesOnlyKeysPresentInBoth) {
   EXPECT_EQ(scores, (std::map<std::string, std::int64_t>{{"遠山", 1000}, {"八神", 790}, {"神崎", 2500}}));
 }
 
-TEST(Concatenated, AppendsInOrder) {
+TEST(ConcatenatedTest, AppendsInOrder) {
   const Ints a{0, 1};
   EXPECT_EQ(q18::concatenated(a, Ints{5, 6}, a), (Ints{0, 1, 5, 6, 0, 1}));
   EXPECT_EQ(q18::concatenated(Ints{}), Ints{});

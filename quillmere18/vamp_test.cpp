@@ -33,11 +33,11 @@ void expect_console_forms() {
   EXPECT_EQ(console::render(console::type<std::vector<std::shared_ptr<Vamp>>>), "Array<Vamp>");
 }
 
-TEST(Vamp, FirstClassPrintsByItsQualifiedName) {
+TEST(VampTest, FirstClassPrintsByItsQualifiedName) {
   expect_console_forms<First>();
 }
 
-TEST(Vamp, SecondClassPrintsByItsQualifiedName) {
+TEST(VampTest, SecondClassPrintsByItsQualifiedName) {
   expect_console_forms<Second>();
 }
 
