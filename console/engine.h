@@ -164,6 +164,10 @@ struct Arg {
     other
   };
   using Render = void (*)(std::string& out, const void* value, Mode mode);
+  struct Other {
+    const void* value;
+    Render render;
+  };
 
   Tag tag;
   union {
@@ -174,10 +178,7 @@ struct Arg {
     unsigned long long unsigned_integer;
     double float64;
     float float32;
-    struct {
-      const void* value;
-      Render render;
-    } other;
+    Other other;
   };
 };
 

@@ -8,6 +8,7 @@
 //
 // The library, one job per header:
 //   program.h      start_program, module_name, report_error, and fail: the one way to stop on a logic error
+//   output.h       stdout: every write, its first error, and the check at exit
 //   checked.h      forced unwrapping and forced downcasts that stop through fail
 //   description.h  the description protocol: description(), and CustomStringConvertible for class hierarchies
 //   record.h       records: a value type's stored fields declared once (var, let)
@@ -18,7 +19,7 @@
 //   float.h        the shortest round-trip form of floats
 //   type_name.h    printed type names and types as values
 //   utf8.h         characters, encoding and decoding
-//   traits.h       recognising optionals, references, tuples and integers
+//   traits.h       the one classification of texts, numbers, optionals, references and tuples
 #pragma once
 
 #include "console/checked.h"      // IWYU pragma: export
