@@ -10,6 +10,8 @@
 //   program.h      start_program, module_name, report_error, and fail: the one way to stop on a logic error
 //   output.h       stdout: every write, its first error, and the check at exit
 //   checked.h      forced unwrapping and forced downcasts that stop through fail
+//   checked_math.h integer arithmetic that stops on overflow
+//   any.h          values of any type, and Object, the root of classes whose objects go into one
 //   description.h  the description protocol: description(), and CustomStringConvertible for class hierarchies
 //   record.h       records: a value type's stored fields declared once (var, let)
 //   engine.h       the classifier of kinds and the plain and debug forms: render, debug, cat
@@ -19,18 +21,22 @@
 //   float.h        the shortest round-trip form of floats
 //   type_name.h    printed type names and types as values
 //   utf8.h         characters, encoding and decoding
+//   case_mapping.h Unicode's upper case of a character
 //   traits.h       the one classification of texts, numbers, optionals, references and tuples
 #pragma once
 
-#include "console/checked.h"      // IWYU pragma: export
-#include "console/description.h"  // IWYU pragma: export
-#include "console/engine.h"       // IWYU pragma: export
-#include "console/float.h"        // IWYU pragma: export
-#include "console/format.h"       // IWYU pragma: export
-#include "console/print.h"        // IWYU pragma: export
-#include "console/program.h"      // IWYU pragma: export
-#include "console/record.h"       // IWYU pragma: export
-#include "console/traits.h"       // IWYU pragma: export
-#include "console/type_name.h"    // IWYU pragma: export
-#include "console/utf8.h"         // IWYU pragma: export
-#include "console/values.h"       // IWYU pragma: export
+#include "console/any.h"           // IWYU pragma: export
+#include "console/case_mapping.h"  // IWYU pragma: export
+#include "console/checked.h"       // IWYU pragma: export
+#include "console/checked_math.h"  // IWYU pragma: export
+#include "console/description.h"   // IWYU pragma: export
+#include "console/engine.h"        // IWYU pragma: export
+#include "console/float.h"         // IWYU pragma: export
+#include "console/format.h"        // IWYU pragma: export
+#include "console/print.h"         // IWYU pragma: export
+#include "console/program.h"       // IWYU pragma: export
+#include "console/record.h"        // IWYU pragma: export
+#include "console/traits.h"        // IWYU pragma: export
+#include "console/type_name.h"     // IWYU pragma: export
+#include "console/utf8.h"          // IWYU pragma: export
+#include "console/values.h"        // IWYU pragma: export
