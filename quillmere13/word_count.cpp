@@ -256,10 +256,15 @@ WordList::Iterator& WordList::Iterator::operator++() {
 
 WordCounts tally(WordList words) {
   WordCounts counts = std::move(words.distinct_);
+  // Counted first in an array of their own, in position order, rather than in the records: a count then
+  // costs one access to a small array, not one to the record's start and one to the record.
+  std::vector<std::int64_t> tallies(counts.size());
   for (const std::vector<std::uint8_t>& block : words.blocks_) {
     const std::uint8_t* const end = block.data() + block.size();
-    for (const std::uint8_t* at = block.data(); at != end;) ++counts.count_at(WordList::decode(at));
+    for (const std::uint8_t* at = block.data(); at != end;) ++tallies[WordList::decode(at)];
   }
+  for (std::size_t position = 0; position < tallies.size(); ++position)
+    counts.count_at(position) += tallies[position];
   return counts;
 }
 
