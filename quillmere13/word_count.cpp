@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <numeric>
 
 #include "console/program.h"
 
@@ -269,10 +268,22 @@ WordCounts tally(WordList words) {
 }
 
 Ranking by_count(const WordCounts& counts) {
-  std::vector<std::uint32_t> positions(counts.size());
-  std::iota(positions.begin(), positions.end(), std::uint32_t{0});
-  std::ranges::stable_sort(positions, std::ranges::greater(),
-                           [&counts](std::uint32_t position) { return counts.count_of(position); });
+  // Each count is copied beside its position, so that the sort compares what it moves rather than reaching
+  // through the dictionary for two counts a comparison. Positions tie-break, which keeps equal counts in the
+  // dictionary's order without a stable sort.
+  struct Ranked {
+    std::int64_t count;
+    std::uint32_t position;
+  };
+  std::vector<Ranked> ranked(counts.size());
+  for (std::size_t position = 0; position < ranked.size(); ++position) {
+    ranked[position] = {counts.count_of(position), static_cast<std::uint32_t>(position)};
+  }
+  std::ranges::sort(ranked, [](const Ranked& a, const Ranked& b) {
+    return a.count != b.count ? a.count > b.count : a.position < b.position;
+  });
+  std::vector<std::uint32_t> positions(ranked.size());
+  std::ranges::transform(ranked, positions.begin(), &Ranked::position);
   return Ranking(counts, std::move(positions));
 }
 
