@@ -147,6 +147,10 @@ inline std::size_t WordCounts::find(const WordKey& key) const {
   }
 }
 
+void WordCounts::prefetch(std::uint64_t hash) const {
+  if (!slots_.empty()) __builtin_prefetch(&slots_[tag_of(hash) & (slots_.size() - 1)]);
+}
+
 bool WordCounts::contains(std::string_view word) const {
   return !slots_.empty() && slots_[find(WordKey::exact(word))].start != 0;
 }
@@ -213,14 +217,26 @@ std::int64_t& WordCounts::operator[](Lowercased word) {
 }
 
 void WordList::push_back(const WordKey& key) {
-  constexpr std::size_t most_groups = (std::numeric_limits<std::size_t>::digits + 6) / 7;
-  std::size_t position = distinct_.insert(key);
-  if (blocks_.empty() || blocks_.back().size() + most_groups > block_bytes)
-    blocks_.emplace_back().reserve(block_bytes);
-  std::vector<std::uint8_t>& block = blocks_.back();
-  for (; position >= 0x80; position >>= 7) block.push_back(static_cast<std::uint8_t>(position | 0x80));
-  block.push_back(static_cast<std::uint8_t>(position));
+  distinct_.prefetch(key.hash());
+  pending_.push_back({.hash = key.hash(), .start = pending_text_.size(), .size = key.text().size()});
+  pending_text_.append(key.text());
   ++size_;
+  if (pending_.size() == batch) settle();
+}
+
+void WordList::settle() const {
+  constexpr std::size_t most_groups = (std::numeric_limits<std::size_t>::digits + 6) / 7;
+  for (const Pending& word : pending_) {
+    std::size_t position =
+        distinct_.insert(WordKey(std::string_view(pending_text_).substr(word.start, word.size), word.hash));
+    if (blocks_.empty() || blocks_.back().size() + most_groups > block_bytes)
+      blocks_.emplace_back().reserve(block_bytes);
+    std::vector<std::uint8_t>& block = blocks_.back();
+    for (; position >= 0x80; position >>= 7) block.push_back(static_cast<std::uint8_t>(position | 0x80));
+    block.push_back(static_cast<std::uint8_t>(position));
+  }
+  pending_.clear();
+  pending_text_.clear();
 }
 
 void WordList::push_back(Lowercased word) {
@@ -254,6 +270,7 @@ WordList::Iterator& WordList::Iterator::operator++() {
 }
 
 WordCounts tally(WordList words) {
+  words.settle();
   WordCounts counts = std::move(words.distinct_);
   // Counted first in an array of their own, in position order, rather than in the records: a count then
   // costs one access to a small array, not one to the record's start and one to the record.
