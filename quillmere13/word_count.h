@@ -35,6 +35,7 @@ class WordKey {
 
  private:
   friend class Lowercased;
+  friend class WordList;
   WordKey(std::string_view text, std::uint64_t hash) : text_(text), hash_(hash) {}
 
   std::string_view text_;
@@ -107,6 +108,9 @@ class WordCounts {
 
   // The position of a word in insertion order, inserting it with count 0 when absent.
   std::size_t insert(const WordKey& key);
+  // Asks the processor to start loading the slot where a lookup of a word with this hash begins, for a
+  // lookup made a little later.
+  void prefetch(std::uint64_t hash) const;
   std::string_view word(std::size_t position) const { return word_at(starts_[position]); }
   std::int64_t& count_at(std::size_t position) { return records_[starts_[position]]; }
   std::int64_t count_of(std::size_t position) const { return records_[starts_[position]]; }
@@ -182,8 +186,14 @@ class WordList {
     std::size_t at_ = 0;
   };
 
-  Iterator begin() const { return Iterator(this, 0, 0); }
-  Iterator end() const { return Iterator(this, blocks_.size(), 0); }
+  Iterator begin() const {
+    settle();
+    return Iterator(this, 0, 0);
+  }
+  Iterator end() const {
+    settle();
+    return Iterator(this, blocks_.size(), 0);
+  }
 
   friend WordCounts tally(WordList words);
 
@@ -194,10 +204,24 @@ class WordList {
   // moves `at` past it.
   static std::size_t decode(const std::uint8_t*& at);
 
-  WordCounts distinct_;
+  // A word pushed but not yet looked up: its hash, and where its bytes lie in pending_text_.
+  struct Pending {
+    std::uint64_t hash;
+    std::size_t start;
+    std::size_t size;
+  };
+  // Words are looked up a batch after they are pushed, so that the slot each lookup starts at has been
+  // loaded meanwhile instead of stalling every push in turn. Reading the list settles the batch first:
+  // nothing that can be observed changes, which is why a const list may settle.
+  static constexpr std::size_t batch = 16;
+  void settle() const;
+
+  mutable WordCounts distinct_;
   // The positions, block after block; a block is reserved once and never moved, and no position is split
   // between two blocks.
-  std::vector<std::vector<std::uint8_t>> blocks_;
+  mutable std::vector<std::vector<std::uint8_t>> blocks_;
+  mutable std::vector<Pending> pending_;
+  mutable std::string pending_text_;
   std::size_t size_ = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <map>
 #include <memory>
@@ -140,6 +141,25 @@ TEST(WordListTest, KeepsEveryWordInOrderAndTalliesThem) {
   EXPECT_EQ((*counts.begin()).first, "w0");
   EXPECT_EQ((*std::next(counts.begin())).first, "w1");
   EXPECT_TRUE(tally(WordList{}).empty());
+}
+
+// A list read, copied and pushed to in turn, at sizes on both sides of a whole number of batches: every read
+// sees every word pushed so far.
+TEST(WordListTest, ReadsBetweenPushesSeeEveryWordSoFar) {
+  WordList words;
+  std::vector<std::string> pushed;
+  for (int i = 0; i < 100; ++i) {
+    pushed.push_back("v" + std::to_string(i % 7));
+    words.push_back(pushed.back());
+    if (i % 13 != 0 && i % 16 != 15) continue;
+    const WordList copy = words;
+    for (const WordList* list : std::initializer_list<const WordList*>{&words, &copy}) {
+      std::vector<std::string> listed;
+      for (const std::string_view word : *list) listed.emplace_back(word);
+      ASSERT_EQ(listed, pushed) << i;
+    }
+  }
+  EXPECT_EQ(tally(words).count("v3"), 14);
 }
 
 template <class T>
