@@ -11,18 +11,13 @@
 #include "homeroom.h"
 #include "locker.h"
 #include "strong.h"
+#include "testing/support.h"
 #include "weak.h"
 
 namespace q09 {
 namespace {
 
-// The type names of types that all have a console form (objects of classes print through references); a
-// type without a form or a name does not compile.
-template <class... Ts>
-std::vector<std::string> printable_type_names() {
-  static_assert((console::Renderable<Ts> && ...));
-  return {console::type_name<Ts>()...};
-}
+using test_support::printable_type_names;
 
 TEST(ConsoleFormsTest, EveryTypeHasAFormAndAName) {
   using std::shared_ptr;

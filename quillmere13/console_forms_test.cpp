@@ -14,17 +14,12 @@
 #include "quillmere13/time.h"
 #include "quillmere13/vector.h"
 #include "quillmere13/word_reader.h"
+#include "testing/support.h"
 
 namespace q13 {
 namespace {
 
-// The type names of types that all have a console form (objects of classes print through references); a
-// type without a form or a name does not compile.
-template <class... Ts>
-std::vector<std::string> printable_type_names() {
-  static_assert((console::Renderable<Ts> && ...));
-  return {console::type_name<Ts>()...};
-}
+using test_support::printable_type_names;
 
 TEST(ConsoleFormsTest, EveryTypeHasAFormAndAName) {
   EXPECT_EQ((printable_type_names<std::shared_ptr<Alpha>, std::shared_ptr<Beta>,

@@ -22,8 +22,6 @@ namespace q13 {
 namespace {
 
 using console::print;
-using Int = std::int64_t;
-using Strings = std::vector<std::string>;
 
 }  // namespace
 

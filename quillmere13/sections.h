@@ -2,10 +2,16 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "console/utf8.h"
 
 namespace q13 {
+
+// The vocabulary the sections share: the language's integer and a list of texts.
+using Int = std::int64_t;
+using Strings = std::vector<std::string>;
 
 void section1();
 void section2();

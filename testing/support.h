@@ -1,4 +1,5 @@
-// Test support for the unit tests: what a piece of code printed, and a fixture with a scratch folder.
+// Test support for the unit tests: what a piece of code printed, the type names of printable types, and a
+// fixture with a scratch folder.
 //
 //   EXPECT_EQ(test_support::printed_by([&] { person.reset(); }), "勇太: deinit\n");
 //
@@ -12,7 +13,10 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
+#include "console/engine.h"
+#include "console/type_name.h"
 #include "testing/files.h"
 
 namespace test_support {
@@ -26,6 +30,14 @@ std::string printed_by(Action&& action) {
   std::forward<Action>(action)();
   std::fflush(stdout);
   return ::testing::internal::GetCapturedStdout();
+}
+
+// The type names of types that all have a console form (objects of classes print through references); a
+// type without a form or a name does not compile.
+template <class... Ts>
+std::vector<std::string> printable_type_names() {
+  static_assert((console::Renderable<Ts> && ...));
+  return {console::type_name<Ts>()...};
 }
 
 // A fixture whose tests each get a fresh scratch folder, removed afterwards.
