@@ -178,7 +178,7 @@ std::int64_t& WordCounts::operator[](const WordKey& key) {
 }
 
 // An absent word: a record, a count, and a free slot of a table that stays at most three quarters full, so
-// that most lookups end at the first slot they try.
+// that probe runs stay short (a word present is found within two or three slots on average, at the fullest).
 std::size_t WordCounts::add(const WordKey& key) {
   if (size() >= std::numeric_limits<std::uint32_t>::max())
     console::fail("WordCounts: too many distinct words");
