@@ -32,7 +32,8 @@ void print_line(const PrintOptions& options, std::span<const Arg> items) {
   line.clear();
   print_line_to(line, options, items);
   if (owner) in_use = false;
-  write_stdout(line);
+  // Straight into stdout's buffer when it has room, like a text's line.
+  write_stdout(line, {}, line.capacity() + 1);
 }
 
 }  // namespace console::detail
