@@ -55,7 +55,8 @@ std::string read_file(const std::string& path) {
   return content.str();
 }
 
-// Words printed one at a time keep their order with printf output and survive a stop, however long they are.
+// Words and put-together lines printed one at a time keep their order with printf output and survive a stop,
+// however long they are.
 TEST(PrintDeathTest, WordByWordWithPrintfAndAStop) {
   const std::string path = ::testing::TempDir() + "print_words.txt";
   const std::string long_word(300000, 'w');
@@ -70,11 +71,12 @@ TEST(PrintDeathTest, WordByWordWithPrintfAndAStop) {
         console::print({.terminator = " "}, long_word);
         std::fputs("|", stdout);
         console::print({.separator = "+", .terminator = " "}, "a", Int{2});
+        console::print({.separator = "+", .terminator = " "}, long_word, Int{3});
         console::print("");
         console::fail("stop");
       },
       "^Demo: stop\n");
-  EXPECT_EQ(read_file(path), "森 <c> " + long_word + " |a+2 \n");
+  EXPECT_EQ(read_file(path), "森 <c> " + long_word + " |a+2 " + long_word + "+3 \n");
 }
 
 }  // namespace
