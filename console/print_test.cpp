@@ -4,11 +4,10 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "console/program.h"
+#include "testing/files.h"
 
 namespace {
 
@@ -42,17 +41,7 @@ TEST(PrintTest, InterleavesWithPrintfOnStdout) {
         std::_Exit(0);
       },
       ::testing::ExitedWithCode(0), "");
-  std::ifstream in(path);
-  std::stringstream content;
-  content << in.rdbuf();
-  EXPECT_EQ(content.str(), "9 1 [8]\nend\n");
-}
-
-std::string read_file(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
+  EXPECT_EQ(test_support::read_file(path), "9 1 [8]\nend\n");
 }
 
 // Words and put-together lines printed one at a time keep their order with printf output and survive a stop,
@@ -76,7 +65,7 @@ TEST(PrintDeathTest, WordByWordWithPrintfAndAStop) {
         console::fail("stop");
       },
       "^Demo: stop\n");
-  EXPECT_EQ(read_file(path), "森 <c> " + long_word + " |a+2 " + long_word + "+3 \n");
+  EXPECT_EQ(test_support::read_file(path), "森 <c> " + long_word + " |a+2 " + long_word + "+3 \n");
 }
 
 }  // namespace

@@ -4,20 +4,12 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "console/print.h"
+#include "testing/files.h"
 
 namespace {
-
-std::string read_file(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
 
 // When stdout is a regular file it is fully buffered: a stop must flush what was printed before it.
 TEST(ProgramDeathTest, FailKeepsWhatWasPrintedToAFile) {
@@ -31,7 +23,7 @@ TEST(ProgramDeathTest, FailKeepsWhatWasPrintedToAFile) {
         console::fail("index out of range");
       },
       "^Demo: index out of range\n");
-  EXPECT_EQ(read_file(path), "line 1\nhalf ");
+  EXPECT_EQ(test_support::read_file(path), "line 1\nhalf ");
 }
 
 TEST(ProgramTest, ModuleNameIsTheProgramName) {

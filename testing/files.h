@@ -1,5 +1,6 @@
 // Test support that needs no test framework (the unit tests and the fuzz targets both use it): a scratch
-// folder of files, removed with its owner, and the count of this process's open file descriptors.
+// folder of files, removed with its owner, a file's whole contents, and the count of this process's open file
+// descriptors.
 //
 //   test_support::ScratchDirectory scratch("words");
 //   auto reader = WordReader::open(scratch.file("words.txt", "one two\n"));
@@ -12,10 +13,17 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 namespace test_support {
+
+// The whole contents of a file, empty when it cannot be read.
+inline std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // How many file descriptors the process has open: a C stream left open counts here, and only here.
 inline int open_descriptors() {
