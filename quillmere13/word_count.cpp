@@ -223,13 +223,18 @@ void WordList::push_back(const WordKey& key) {
   if (pending_.size() == batch) settle();
 }
 
+// Kept out of the loop in settle, which it would otherwise slow for every word.
+[[gnu::noinline]] void WordList::start_block() const {
+  const std::size_t room = blocks_.empty() ? first_block_bytes : block_bytes;
+  blocks_.emplace_back().reserve(room);
+}
+
 void WordList::settle() const {
   constexpr std::size_t most_groups = (std::numeric_limits<std::size_t>::digits + 6) / 7;
   for (const Pending& word : pending_) {
     std::size_t position =
         distinct_.insert(WordKey(std::string_view(pending_text_).substr(word.start, word.size), word.hash));
-    if (blocks_.empty() || blocks_.back().size() + most_groups > block_bytes)
-      blocks_.emplace_back().reserve(block_bytes);
+    if (blocks_.empty() || blocks_.back().size() + most_groups > block_bytes) start_block();
     std::vector<std::uint8_t>& block = blocks_.back();
     for (; position >= 0x80; position >>= 7) block.push_back(static_cast<std::uint8_t>(position | 0x80));
     block.push_back(static_cast<std::uint8_t>(position));

@@ -7,7 +7,7 @@
 // WordList is an array of words that keeps each distinct word once, in a WordCounts, and each element as
 // that word's position written in 7-bit groups (words met early, which in a text are the frequent ones, take
 // one byte), in blocks: a large file's words cost about a byte and a half each, and the array grows without
-// ever copying what it holds.
+// copying more than its small first block.
 //
 //   q13::WordCounts counts;
 //   counts["the"] += 1;
@@ -198,6 +198,7 @@ class WordList {
   friend WordCounts tally(WordList words);
 
  private:
+  static constexpr std::size_t first_block_bytes = 1024;
   static constexpr std::size_t block_bytes = 64 * 1024;
 
   // A position as 7-bit groups, low group first; a set top bit means another group follows. Reads one and
@@ -215,10 +216,13 @@ class WordList {
   // nothing that can be observed changes, which is why a const list may settle.
   static constexpr std::size_t batch = 16;
   void settle() const;
+  // Adds the next block, with the room it starts with.
+  void start_block() const;
 
   mutable WordCounts distinct_;
-  // The positions, block after block; a block is reserved once and never moved, and no position is split
-  // between two blocks.
+  // The positions, block after block, no position split between two blocks. The first block starts small
+  // and grows like any array up to block_bytes, so that a short text's list stays on memory the program
+  // already uses; every later block is reserved whole and never moved.
   mutable std::vector<std::vector<std::uint8_t>> blocks_;
   mutable std::vector<Pending> pending_;
   mutable std::string pending_text_;
