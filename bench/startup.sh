@@ -13,9 +13,9 @@ bench_build Quillmere18 Quillmere09 Quillmere13 Quillmere08 quillmere13_startup_
 work="$build/startup"
 mkdir -p "$work"
 cp "$root/data/Quillmere01.Start.cpp" "$work/"
-# The programs run from copies, as an install leaves them: a file just written by the linker starts about
-# 8 % slower than a copy of it (measured here: Quillmere13 against
-# its copy in one folder; its trial-division floor 6 %), until its pages are read in again.
+# The programs run from copies, as an install leaves them: a file just written by the linker starts slower
+# than a copy of it until its pages are read in again (measured here against a copy in one folder:
+# Quillmere13 8 %, its trial-division floor 6 %).
 for program in quillmere18/Quillmere18 quillmere09/Quillmere09 quillmere13/Quillmere13 quillmere08/Quillmere08 \
   bench/quillmere13_startup_floor; do
   cp "$build/$program" "$work/${program#*/}.copy"
