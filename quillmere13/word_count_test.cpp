@@ -162,6 +162,32 @@ TEST(WordListTest, ReadsBetweenPushesSeeEveryWordSoFar) {
   EXPECT_EQ(tally(words).count("v3"), 14);
 }
 
+// A copy taken while the first block is still growing (the copy's blocks have no room to spare) and both
+// lists pushed to past the first block's largest size, with positions of one to three bytes: each lists
+// exactly its own words.
+TEST(WordListTest, CopiesGrowApartAcrossBlocks) {
+  WordList original;
+  std::vector<std::string> pushed;
+  const auto word = [](int i) { return "x" + std::to_string(i % 3 == 0 ? i % 50 : i % 30000); };
+  for (int i = 0; i < 700; ++i) {
+    pushed.push_back(word(i));
+    original.push_back(pushed.back());
+  }
+  WordList copy = original;
+  std::vector<std::string> copied = pushed;
+  for (int i = 700; i < 50000; ++i) {
+    pushed.push_back(word(i));
+    original.push_back(pushed.back());
+    copied.push_back(word(i + 1));
+    copy.push_back(copied.back());
+  }
+  for (const auto& [list, expected] : {std::pair{&original, &pushed}, std::pair{&copy, &copied}}) {
+    std::vector<std::string> listed;
+    for (const std::string_view w : *list) listed.emplace_back(w);
+    EXPECT_EQ(listed, *expected);
+  }
+}
+
 template <class T>
 concept RankableTemporary = requires {
   by_count(std::declval<T>());
