@@ -1,13 +1,23 @@
 #include "console/output.h"
 
-#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <string>
 
-#include <unistd.h>
+#if __has_include(<unistd.h>)
+#include <unistd.h>  // isatty, fileno, flockfile; _POSIX_THREAD_SAFE_FUNCTIONS says whether the last exists
+#endif
+#if __has_include(<sys/single_threaded.h>)
+#include <sys/single_threaded.h>  // __libc_single_threaded
+#define QUILLMERE_HAS_SINGLE_THREADED 1
+#endif
+#if __has_include(<stdio_ext.h>)
+#include <stdio_ext.h>  // __fbufsize, __flbf
+#define QUILLMERE_HAS_FBUFSIZE 1
+#endif
 
 #include "console/program.h"
 
@@ -16,10 +26,11 @@ namespace console::detail {
 namespace {
 
 // The first error seen while writing to stdout; errno is long gone by the time the program exits.
-int stdout_error = 0;
+std::atomic<int> stdout_error = 0;
 
 void remember_failure() {
-  if (stdout_error == 0) stdout_error = errno != 0 ? errno : EIO;
+  int none = 0;
+  stdout_error.compare_exchange_strong(none, errno != 0 ? errno : EIO);
 }
 
 void check_stdout_at_exit() {
@@ -30,91 +41,111 @@ void check_stdout_at_exit() {
   }
 }
 
+// Whether another thread may write to stdout meanwhile. Where the C library says that the process has a
+// single thread (a documented extension), none can: only this thread could start one, and it is busy here.
+bool other_threads_may_write() {
+#if defined(QUILLMERE_HAS_SINGLE_THREADED)
+  return __libc_single_threaded == 0;
+#else
+  return true;
+#endif
+}
+
+#if defined(_POSIX_THREAD_SAFE_FUNCTIONS) && _POSIX_THREAD_SAFE_FUNCTIONS > 0
+
+// Holds stdout's lock, when other threads may write, across the stdio calls that write one piece. The lock
+// is recursive, so a locking call made meanwhile takes it again as usual.
+class StdoutLock {
+ public:
+  StdoutLock(std::FILE* stream, bool needed) : stream_(needed ? stream : nullptr) {
+    if (stream_ != nullptr) flockfile(stream_);
+  }
+  ~StdoutLock() {
+    if (stream_ != nullptr) funlockfile(stream_);
+  }
+  StdoutLock(const StdoutLock&) = delete;
+  StdoutLock& operator=(const StdoutLock&) = delete;
+
+ private:
+  std::FILE* stream_;
+};
+
+// Texts up to this size go out a byte at a time with putc_unlocked, the C library's own inline store into the
+// stream's buffer; a call that takes the stream's lock and its general path costs more than a short word
+// does.
+constexpr std::size_t short_text = 32;
+
+// Writes text to the stream; the caller holds the stream's lock or is the only thread.
+void put(std::FILE* stream, std::string_view text) {
+  // A failed write sets errno in the write call that failed, so errno needs no clearing on this path.
+  if (text.size() <= short_text) [[likely]] {
+    for (const char c : text) {
+      if (putc_unlocked(static_cast<unsigned char>(c), stream) == EOF) [[unlikely]] {
+        return remember_failure();
+      }
+    }
+  } else if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) {
+    remember_failure();
+  }
+}
+
 }  // namespace
 
+void write_stdout(std::string_view text) {
+  std::FILE* const stream = stdout;
+  const StdoutLock lock(stream, other_threads_may_write());
+  put(stream, text);
+}
+
+void write_stdout(std::string_view first, std::string_view second) {
+  std::FILE* const stream = stdout;
+  const StdoutLock lock(stream, other_threads_may_write());
+  put(stream, first);
+  put(stream, second);
+}
+
+#else
+
+}  // namespace
+
+// Without a lock a program can take, each write is one stdio call, which the C library makes whole.
 void write_stdout(std::string_view text) {
   if (text.empty()) return;
   errno = 0;
   if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) remember_failure();
 }
 
-namespace {
+void write_stdout(std::string_view first, std::string_view second) {
+  std::string joined;
+  joined.reserve(first.size() + second.size());
+  joined.append(first).append(second);
+  write_stdout(joined);
+}
 
-constexpr std::size_t short_text = 16;
-
-// Copies a text straight into the room left in stdout's buffer, the way the C library's own putc_unlocked
-// writes a byte; false when there is not enough room (a full buffer, or a line-buffered or unbuffered
-// stream, which leave none), and the stream itself must take the text.
-bool copy_into_buffer([[maybe_unused]] std::string_view first, [[maybe_unused]] std::string_view second,
-                      [[maybe_unused]] std::size_t readable) {
-#if defined(__GLIBC__)
-  char* const end = stdout->_IO_write_ptr;
-  const auto room = static_cast<std::size_t>(stdout->_IO_write_end - end);
-  if (room <= std::max(first.size(), short_text) + second.size()) return false;
-  char* out = end;
-  if (first.size() <= short_text && readable >= short_text) {
-    // One move of a fixed size, whatever the text's length, rather than a call for a few bytes or a loop
-    // whose end is mispredicted; what lies past the text is overwritten next.
-    std::memcpy(out, first.data(), short_text);
-    out += first.size();
-  } else if (first.size() <= short_text) {
-    for (const char c : first) *out++ = c;
-  } else {
-    out = static_cast<char*>(std::memcpy(out, first.data(), first.size())) + first.size();
-  }
-  for (const char c : second) *out++ = c;
-  stdout->_IO_write_ptr = out;
-  return true;
-#else
-  return false;
 #endif
-}
-
-// Any other pair of pieces (kept out of line, so that the short path saves no registers).
-[[gnu::noinline]] void write_pieces(std::string_view first, std::string_view second, std::size_t readable) {
-  // The programs run on one thread, so a text that fits goes into the stream's buffer without its lock, as
-  // putc_unlocked does; a long run of one-word prints then costs what copying the words into one batch does.
-  if (copy_into_buffer(first, second, readable)) return;
-  write_stdout(first);
-  write_stdout(second);
-}
-
-}  // namespace
-
-void write_stdout(std::string_view first, std::string_view second, std::size_t readable) {
-#if defined(__GLIBC__)
-  // The path of a word and its blank, kept short.
-  char* out = stdout->_IO_write_ptr;
-  if (first.size() <= short_text && readable >= short_text && second.size() == 1 &&
-      stdout->_IO_write_end - out > static_cast<std::ptrdiff_t>(short_text + 1)) {
-    std::memcpy(out, first.data(), short_text);
-    out += first.size();
-    *out++ = second.front();
-    stdout->_IO_write_ptr = out;
-    return;
-  }
-#endif
-  write_pieces(first, second, readable);
-}
 
 int flush_stdout() {
   errno = 0;
   if (std::fflush(stdout) != 0) remember_failure();
-  if (stdout_error == 0 && std::ferror(stdout)) stdout_error = EIO;
-  return stdout_error;
+  if (std::ferror(stdout)) {
+    int none = 0;
+    stdout_error.compare_exchange_strong(none, EIO);
+  }
+  return stdout_error.load();
 }
 
 void use_large_stdout_buffer() {
-  // A file or a pipe gets one write call per 64 KiB rather than per 4 KiB; a terminal keeps its lines. Only
-  // a stream nothing was written to yet may change its buffer.
+  // A file or a pipe gets one write call per 64 KiB rather than per 4 KiB; a terminal keeps its lines. Only a
+  // stream that has no buffer yet may be given one: once the program has chosen a buffer or written, the
+  // stream's own stays. Where the C library cannot tell whether a buffer exists, stdout keeps its default.
+#if defined(QUILLMERE_HAS_FBUFSIZE) && __has_include(<unistd.h>)
   static char buffer[64 * 1024];
-  static bool chosen = false;
-#if defined(__GLIBC__)
-  if (stdout->_IO_buf_base != nullptr) chosen = true;
+  static std::atomic<bool> chosen = false;
+  if (chosen.exchange(true)) return;
+  if (__fbufsize(stdout) == 0 && __flbf(stdout) == 0 && !isatty(fileno(stdout))) {
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+  }
 #endif
-  if (chosen) return;
-  chosen = true;
-  if (!isatty(fileno(stdout))) std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
 }
 
 void watch_stdout_at_exit() {

@@ -1,10 +1,16 @@
 // print: the plain forms of values, written as one line to standard output or appended to a text.
 //
-// print writes through the C library's buffered stdout, so that it interleaves in order with printf-family
-// output of the same program. The items are separated by a blank and ended by a line feed unless the call
-// chooses otherwise; with no items, or the empty text as its only item, only the terminator is written.
-// Texts are written straight from their own bytes, so a long series of print({.terminator = " "}, word)
-// costs what copying the words into one buffer would.
+// print writes through the C library's buffered stdout, so that it interleaves in order with printf, fputs,
+// putchar and std::cout (synchronised with stdio, as it is by default), under whatever buffering the program
+// chose: a terminal's lines, a buffer of any size, or none. The items are separated by a blank and ended by a
+// line feed unless the call chooses otherwise; with no items, or the empty text as its only item, only the
+// terminator is written.
+//
+// Threads: print may be called from any thread. The bytes of one call (its items, separators and terminator)
+// reach stdout together, as those of one printf call do: another thread's print or printf comes before them
+// or after them, never in between. The order of two calls made at once by different threads is not fixed.
+// print_to writes only to the text it is given, which the caller must not share with another thread
+// meanwhile. A stop (console::fail, from any thread) keeps every call's bytes that were written before it.
 //
 //   console::print("a", 1, 2.5);                               // "a 1 2.5\n"
 //   console::print({.terminator = " "}, 9);                    // "9 ", the line stays open
@@ -14,15 +20,11 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 #include "console/engine.h"
-#include "console/output.h"
-#include "console/traits.h"
 
 namespace console {
 
@@ -33,15 +35,9 @@ struct PrintOptions {
 
 namespace detail {
 
-// How many bytes may be read from a text's data(): a std::string's whole buffer, its terminator included.
-template <class T>
-std::size_t readable_bytes(const T& text) {
-  if constexpr (std::is_same_v<T, std::string>) {
-    return text.capacity() + 1;
-  } else {
-    return 0;
-  }
-}
+// A text and its terminator to stdout: a text is its own plain form, so the most frequent line goes out
+// without being put together first.
+void print_text(std::string_view text, std::string_view terminator);
 
 // The line of the items to stdout, or appended to a text; compiled once.
 void print_line(const PrintOptions& options, std::span<const Arg> items);
@@ -52,16 +48,14 @@ void print_line_to(std::string& target, const PrintOptions& options, std::span<c
 // Writes the plain forms of the items, separated by a blank and ended by a line feed.
 template <class... Ts>
 void print(const Ts&... items) {
-  const std::array<detail::Arg, sizeof...(Ts)> args{detail::arg_of(items)...};
-  detail::print_line(PrintOptions{}, args);
+  print(PrintOptions{}, items...);
 }
 
 // The same with a chosen separator and terminator: print({.terminator = ""}, x).
 template <class... Ts>
 void print(const PrintOptions& options, const Ts&... items) {
   if constexpr (sizeof...(Ts) == 1 && (Text<Ts> && ...)) {
-    // A text is its own plain form: it goes out with its terminator, never copied into a line first.
-    detail::write_stdout(std::string_view(items)..., options.terminator, detail::readable_bytes(items...));
+    detail::print_text(std::string_view(items)..., options.terminator);
   } else {
     const std::array<detail::Arg, sizeof...(Ts)> args{detail::arg_of(items)...};
     detail::print_line(options, args);

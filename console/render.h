@@ -8,7 +8,6 @@
 //
 // The library, one job per header:
 //   program.h      start_program, module_name, report_error, and fail: the one way to stop on a logic error
-//   output.h       stdout: every write, its first error, and the check at exit
 //   checked.h      forced unwrapping and forced downcasts that stop through fail
 //   checked_math.h integer arithmetic that stops on overflow
 //   any.h          values of any type, and Object, the root of classes whose objects go into one
