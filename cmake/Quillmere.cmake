@@ -129,8 +129,8 @@ endfunction()
 
 # quillmere_golden_test(NAME <name> PROGRAM <target> EXPECTED <file>
 #                       [INPUT <file> | INPUT_DIR | NO_INPUT] [EXIT_CODE <n>] [STDERR_REGEX <regex>])
-# Runs the program in a fresh working directory and compares its stdout byte for byte, once with stdout a pipe
-# and once with stdout a regular file. Without INPUT, INPUT_DIR or NO_INPUT the bundled sample text is used.
+# Runs the program in a fresh working directory and compares its stdout byte for byte, with stdout a pipe, a
+# regular file and a terminal. Without INPUT, INPUT_DIR or NO_INPUT the bundled sample text is used.
 function(quillmere_golden_test)
   cmake_parse_arguments(ARG "INPUT_DIR;NO_INPUT" "NAME;PROGRAM;EXPECTED;INPUT;EXIT_CODE;STDERR_REGEX" "" ${ARGN})
   if(NOT ARG_EXIT_CODE)
@@ -163,10 +163,11 @@ function(quillmere_golden_test)
       set(input_file ${QUILLMERE_SAMPLE_TEXT})
     endif()
   endif()
-  foreach(mode IN ITEMS pipe file)
+  foreach(mode IN ITEMS pipe file terminal)
     add_test(NAME ${ARG_NAME}.${mode}
       COMMAND ${CMAKE_COMMAND}
         -DPROGRAM=$<TARGET_FILE:${ARG_PROGRAM}>
+        -DRUNNER=$<TARGET_FILE:quillmere_run_with_stdout>
         -DEXPECTED=${expected}
         -DINPUT_MODE=${input_mode}
         -DINPUT_FILE=${input_file}

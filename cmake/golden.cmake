@@ -1,6 +1,6 @@
 # Golden-output check for one program run; invoked by the tests that quillmere_golden_test declares.
 # Inputs: PROGRAM, EXPECTED, INPUT_MODE (file|dir|none), INPUT_FILE, EXIT_CODE, STDERR_REGEX,
-#         STDOUT_MODE (pipe|file), WORK_DIR.
+#         STDOUT_MODE (pipe|file|terminal), RUNNER, WORK_DIR.
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 set(input ${WORK_DIR}/Quillmere01.Start.cpp)
@@ -10,18 +10,13 @@ elseif(INPUT_MODE STREQUAL "dir")
   file(MAKE_DIRECTORY ${input})
 endif()
 
-if(STDOUT_MODE STREQUAL "file")
-  execute_process(COMMAND ${PROGRAM} WORKING_DIRECTORY ${WORK_DIR}
-                  INPUT_FILE /dev/null
-                  OUTPUT_FILE ${WORK_DIR}/stdout.txt ERROR_VARIABLE err RESULT_VARIABLE status)
-  file(READ ${WORK_DIR}/stdout.txt out)
-else()
-  execute_process(COMMAND ${PROGRAM} WORKING_DIRECTORY ${WORK_DIR}
-                  INPUT_FILE /dev/null
-                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-  file(WRITE ${WORK_DIR}/stdout.txt "${out}")
-endif()
-file(READ ${EXPECTED} expected)
+# The runner saves the bytes exactly (CMake's own capture would drop carriage returns), and the comparison is of
+# bytes too.
+execute_process(COMMAND ${RUNNER} ${STDOUT_MODE} ${WORK_DIR}/stdout.txt ${PROGRAM} WORKING_DIRECTORY ${WORK_DIR}
+                INPUT_FILE /dev/null
+                ERROR_VARIABLE err RESULT_VARIABLE status)
+file(READ ${WORK_DIR}/stdout.txt out HEX)
+file(READ ${EXPECTED} expected HEX)
 
 set(failures "")
 if(NOT out STREQUAL expected)
