@@ -76,12 +76,13 @@ inline std::optional<std::string> WordReader::getWord() {
     return word;
   }
   // The characters go straight into the word's own buffer, each byte as the character of the same code
-  // point: one byte of UTF-8 from 0x21 to 0x7F, two from 0x80 to 0xFF. The buffer starts as the room a short
-  // string has inside itself and doubles whenever it cannot take two more bytes.
+  // point: one byte of UTF-8 from 0x21 to 0x7F, two from 0x80 to 0xFF. The buffer starts as whatever room the
+  // empty string has (none is promised: then room for a character) and doubles whenever it cannot take two
+  // more bytes, always leaving room for one more character.
   word.emplace();
   do {
     const std::size_t kept = word->size();
-    word->resize_and_overwrite(std::max(2 * kept, word->capacity()), [&](char* out, std::size_t room) {
+    word->resize_and_overwrite(std::max(2 * kept + 2, word->capacity()), [&](char* out, std::size_t room) {
       char* end = out + kept;
       char* const last = out + room - 1;  // past it, a two-byte character no longer fits
       while (end < last) {

@@ -55,20 +55,21 @@ std::optional<std::string> WordReader::getWord() {
     }
     byte = std::fgetc(stream);
   }
-  // The letters go straight into the word's own buffer: first the room a short string has inside itself,
-  // then, for a long word, twice the room each time it fills up.
+  // The letters go straight into the word's own buffer: first whatever room the empty string has (none is
+  // promised: then room for a letter), then, for a long word, twice the room each time it fills up.
   word.emplace();
   do {
     const std::size_t kept = word->size();
-    word->resize_and_overwrite(std::max(2 * kept, word->capacity()), [&](char* letters, std::size_t room) {
-      char* end = letters + kept;
-      char* const full = letters + room;
-      do {
-        *end++ = static_cast<char>(byte);
-        byte = std::fgetc(stream);
-      } while (is_letter(byte) && end != full);
-      return static_cast<std::size_t>(end - letters);
-    });
+    word->resize_and_overwrite(std::max(2 * kept + 1, word->capacity()),
+                               [&](char* letters, std::size_t room) {
+                                 char* end = letters + kept;
+                                 char* const full = letters + room;
+                                 do {
+                                   *end++ = static_cast<char>(byte);
+                                   byte = std::fgetc(stream);
+                                 } while (is_letter(byte) && end != full);
+                                 return static_cast<std::size_t>(end - letters);
+                               });
   } while (is_letter(byte));
   if (byte == EOF) note_end();
   return word;
