@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #if __has_include(<unistd.h>)
@@ -19,8 +18,6 @@
 #define QUILLMERE_HAS_FBUFSIZE 1
 #endif
 
-#include "console/program.h"
-
 namespace console::detail {
 
 namespace {
@@ -31,14 +28,6 @@ std::atomic<int> stdout_error = 0;
 void remember_failure() {
   int none = 0;
   stdout_error.compare_exchange_strong(none, errno != 0 ? errno : EIO);
-}
-
-void check_stdout_at_exit() {
-  if (const int error = flush_stdout(); error != 0) {
-    report_error("error writing to standard output", error);
-    // The status the program asked for would report success; a failed write must not.
-    std::_Exit(EXIT_FAILURE);
-  }
 }
 
 // Whether another thread may write to stdout meanwhile. Where the C library says that the process has a
@@ -146,11 +135,6 @@ void use_large_stdout_buffer() {
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
   }
 #endif
-}
-
-void watch_stdout_at_exit() {
-  static const bool watched = std::atexit(check_stdout_at_exit) == 0;
-  (void)watched;
 }
 
 }  // namespace console::detail

@@ -5,9 +5,8 @@
 // with printf, fputs, putchar and std::cout (synchronised with stdio) and honour whatever buffering the
 // program chose: a terminal's lines, a buffer of any size, or none. Each call's bytes reach the stream as one
 // stdio operation, which the C library performs under the stream's lock: no other thread's output comes
-// between them. The first error of any write is remembered; once watched (start_program does it), the
-// program's exit flushes stdout and, if a write or the flush failed, writes one line naming the program and
-// the error to stderr and ends with status 1 instead of the status it asked for.
+// between them. The first error of any write is remembered, for the check at the program's exit that
+// start_program arms (program.cpp).
 //
 // Not installed: print.h and program.h are the public face of all this.
 #pragma once
@@ -28,8 +27,5 @@ int flush_stdout();
 // Gives stdout a large buffer when it is a file or a pipe whose buffer nobody has chosen or allocated yet;
 // a terminal, and a stream the program has already buffered or written to, keep theirs.
 void use_large_stdout_buffer();
-
-// Arms the check at exit (once, however often it is called).
-void watch_stdout_at_exit();
 
 }  // namespace console::detail

@@ -17,12 +17,21 @@ std::string& program_name() {
   return name;
 }
 
+// At exit: a failed write to stdout, or a failed final flush, must not end as success.
+void check_stdout_at_exit() {
+  if (const int error = detail::flush_stdout(); error != 0) {
+    report_error("error writing to standard output", error);
+    std::_Exit(EXIT_FAILURE);
+  }
+}
+
 }  // namespace
 
 void start_program(std::string_view name) {
   program_name() = std::string(name);
   detail::use_large_stdout_buffer();
-  detail::watch_stdout_at_exit();
+  static const bool watched = std::atexit(check_stdout_at_exit) == 0;
+  (void)watched;
 }
 
 std::string_view module_name() {
