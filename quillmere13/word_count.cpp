@@ -125,7 +125,7 @@ WordKey WordKey::exact(std::string_view word) {
   return {word, hash_pieces<false>(word.data(), word.size())};
 }
 
-WordKey Lowercased::key() const {
+WordKey LowerInPlace::key() const {
   return {*word_, hash_pieces<true>(word_->data(), word_->size())};
 }
 
@@ -211,11 +211,11 @@ void WordCounts::grow() {
   }
 }
 
-std::int64_t& WordCounts::operator[](Lowercased word) {
+std::int64_t& WordCounts::operator[](LowerInPlace word) {
   return (*this)[word.key()];
 }
 
-void WordList::push_back(const WordKey& key) {
+void InternedWords::push_back(const WordKey& key) {
   distinct_.prefetch(key.hash());
   pending_.push_back({.hash = key.hash(), .start = pending_text_.size(), .size = key.text().size()});
   pending_text_.append(key.text());
@@ -224,12 +224,12 @@ void WordList::push_back(const WordKey& key) {
 }
 
 // Kept out of the loop in settle, which it would otherwise slow for every word.
-[[gnu::noinline]] void WordList::start_block() const {
+[[gnu::noinline]] void InternedWords::start_block() const {
   const std::size_t room = blocks_.empty() ? first_block_bytes : block_bytes;
   blocks_.emplace_back().reserve(room);
 }
 
-void WordList::settle() const {
+void InternedWords::settle() const {
   constexpr std::size_t most_groups = (std::numeric_limits<std::size_t>::digits + 6) / 7;
   for (const Pending& word : pending_) {
     std::size_t position =
@@ -243,11 +243,11 @@ void WordList::settle() const {
   pending_text_.clear();
 }
 
-void WordList::push_back(Lowercased word) {
+void InternedWords::push_back(LowerInPlace word) {
   push_back(word.key());
 }
 
-std::size_t WordList::decode(const std::uint8_t*& at) {
+std::size_t InternedWords::decode(const std::uint8_t*& at) {
   std::size_t position = 0;
   for (int shift = 0;; shift += 7) {
     const std::uint8_t group = *at++;
@@ -256,12 +256,12 @@ std::size_t WordList::decode(const std::uint8_t*& at) {
   }
 }
 
-std::string_view WordList::Iterator::operator*() const {
+std::string_view InternedWords::Iterator::operator*() const {
   const std::uint8_t* at = owner_->blocks_[block_].data() + at_;
   return owner_->distinct_.word(decode(at));
 }
 
-WordList::Iterator& WordList::Iterator::operator++() {
+InternedWords::Iterator& InternedWords::Iterator::operator++() {
   const std::vector<std::uint8_t>& block = owner_->blocks_[block_];
   const std::uint8_t* at = block.data() + at_;
   decode(at);
@@ -273,7 +273,7 @@ WordList::Iterator& WordList::Iterator::operator++() {
   return *this;
 }
 
-WordCounts tally(WordList words) {
+WordCounts tally(InternedWords words) {
   words.settle();
   WordCounts counts = std::move(words.distinct_);
   // Counted first in an array of their own, in position order, rather than in the records: a count then
@@ -281,7 +281,7 @@ WordCounts tally(WordList words) {
   std::vector<std::int64_t> tallies(counts.size());
   for (const std::vector<std::uint8_t>& block : words.blocks_) {
     const std::uint8_t* const end = block.data() + block.size();
-    for (const std::uint8_t* at = block.data(); at != end;) ++tallies[WordList::decode(at)];
+    for (const std::uint8_t* at = block.data(); at != end;) ++tallies[InternedWords::decode(at)];
   }
   for (std::size_t position = 0; position < tallies.size(); ++position)
     counts.count_at(position) += tallies[position];

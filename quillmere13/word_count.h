@@ -4,10 +4,10 @@
 // WordCounts is a dictionary from text to integer built for many lookups of few distinct words: open
 // addressing over slots that lead straight to a word's record (its size and bytes) in one text, the counts
 // in insertion order in an array of their own.
-// WordList is an array of words that keeps each distinct word once, in a WordCounts, and each element as
-// that word's position written in 7-bit groups (words met early, which in a text are the frequent ones, take
-// one byte), in blocks: a large file's words cost about a byte and a half each, and the array grows without
-// copying more than its small first block.
+// InternedWords is an array of words that stores no texts of its own: it keeps each distinct word once, in a
+// WordCounts, and each element as that word's position written in 7-bit groups (words met early, which in a
+// text are the frequent ones, take one byte), in blocks: a large file's words cost about a byte and a half
+// each, and the array grows without copying more than its small first block.
 //
 //   q13::WordCounts counts;
 //   counts["the"] += 1;
@@ -34,22 +34,22 @@ class WordKey {
   std::uint64_t hash() const { return hash_; }
 
  private:
-  friend class Lowercased;
-  friend class WordList;
+  friend class LowerInPlace;
+  friend class InternedWords;
   WordKey(std::string_view text, std::uint64_t hash) : text_(text), hash_(hash) {}
 
   std::string_view text_;
   std::uint64_t hash_;
 };
 
-// The word count's case rule, as a word is stored or looked up: ASCII letters to lower case, every other
-// byte unchanged. The word is the caller's own (a loop's current word, say) and is lowered where it lies, in
-// the same pass over its bytes that hashes it for the list or the dictionary.
+// The word count's case rule, applied where the word lies: ASCII letters to lower case, every other byte
+// unchanged. The word is the caller's own (a loop's current word, say); it is lowered when it is stored or
+// looked up, in the same pass over its bytes that hashes it for the list or the dictionary.
 //
-//   while (auto word = reader->getWord()) counts[lowercased(*word)] += 1;
-class Lowercased {
+//   while (auto word = reader->getWord()) counts[lower_in_place(*word)] += 1;
+class LowerInPlace {
  public:
-  explicit Lowercased(std::string& word) : word_(&word) {}
+  explicit LowerInPlace(std::string& word) : word_(&word) {}
   // Lowers the word and makes its key.
   WordKey key() const;
 
@@ -57,8 +57,8 @@ class Lowercased {
   std::string* word_;
 };
 
-inline Lowercased lowercased(std::string& word) {
-  return Lowercased(word);
+inline LowerInPlace lower_in_place(std::string& word) {
+  return LowerInPlace(word);
 }
 
 // An input iterator over the positions 0 to size() of a sequence whose elements are made on reading,
@@ -101,7 +101,7 @@ class WordCounts {
   // The count stored for a word; an absent word is inserted with 0.
   std::int64_t& operator[](std::string_view word) { return (*this)[WordKey::exact(word)]; }
   std::int64_t& operator[](const WordKey& key);
-  std::int64_t& operator[](Lowercased word);
+  std::int64_t& operator[](LowerInPlace word);
   bool contains(std::string_view word) const;
   // The count of `word`, 0 when absent.
   std::int64_t count(std::string_view word) const;
@@ -151,11 +151,11 @@ class WordCounts {
 };
 
 // An array of words, held as positions among its distinct words.
-class WordList {
+class InternedWords {
  public:
   void push_back(std::string_view word) { push_back(WordKey::exact(word)); }
   void push_back(const WordKey& key);
-  void push_back(Lowercased word);
+  void push_back(LowerInPlace word);
   std::size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }
 
@@ -166,7 +166,7 @@ class WordList {
     using difference_type = std::ptrdiff_t;
 
     Iterator() = default;
-    Iterator(const WordList* owner, std::size_t block, std::size_t at)
+    Iterator(const InternedWords* owner, std::size_t block, std::size_t at)
         : owner_(owner), block_(block), at_(at) {}
 
     std::string_view operator*() const;
@@ -181,7 +181,7 @@ class WordList {
     }
 
    private:
-    const WordList* owner_ = nullptr;
+    const InternedWords* owner_ = nullptr;
     std::size_t block_ = 0;
     std::size_t at_ = 0;
   };
@@ -195,7 +195,7 @@ class WordList {
     return Iterator(this, blocks_.size(), 0);
   }
 
-  friend WordCounts tally(WordList words);
+  friend WordCounts tally(InternedWords words);
 
  private:
   static constexpr std::size_t first_block_bytes = 1024;
@@ -231,7 +231,7 @@ class WordList {
 
 // How often each word of the array occurs, in order of first occurrence. The array is used up: its
 // distinct words become the dictionary's keys.
-WordCounts tally(WordList words);
+WordCounts tally(InternedWords words);
 
 // A dictionary's (word, count) pairs in an order of its own, held as the pairs' positions in the
 // dictionary (4 bytes a pair rather than a copy of each): the dictionary must outlive it.

@@ -41,9 +41,9 @@ int section30() {
     if (!reader) return cannot_open();
     auto first = reader->getWord();
     if (!first) return status_after(*reader);
-    WordList words;
-    words.push_back(lowercased(*first));
-    while (auto word = reader->getWord()) words.push_back(lowercased(*word));
+    InternedWords words;
+    words.push_back(lower_in_place(*first));
+    while (auto word = reader->getWord()) words.push_back(lower_in_place(*word));
     if (reader->readError() != 0) return status_after(*reader);
     const WordCounts counts = tally(std::move(words));
     const Ranking ranking = by_count(counts);
@@ -51,7 +51,7 @@ int section30() {
   const auto reader = WordReader::open(word_file);
   if (!reader) return cannot_open();
   WordCounts counts;
-  while (auto word = reader->getWord()) counts[lowercased(*word)] += 1;
+  while (auto word = reader->getWord()) counts[lower_in_place(*word)] += 1;
   const Ranking ranking = by_count(counts);
   return status_after(*reader);
 }

@@ -31,14 +31,14 @@ std::string lowered_plainly(std::string word) {
 
 // Every length from 0 to 40, so that each way of cutting a word into pieces is met, with bytes next to the
 // letter ranges ('@', '[', '`', '{'), digits and bytes above 0x7F, which must stay as they are.
-TEST(WordKeyTest, LowercasingLowersAsciiLettersOnlyAtEveryLength) {
+TEST(WordKeyTest, LoweringInPlaceLowersAsciiLettersOnlyAtEveryLength) {
   const std::string pool = "AZaz@[`{QuIeT09\xC3\x89\x80\xFFMiXeD";
   for (std::size_t size = 0; size <= 40; ++size) {
     std::string word;
     for (std::size_t i = 0; i < size; ++i) word += pool[(i * 7 + size) % pool.size()];
     const std::string expected = lowered_plainly(word);
     std::string lowered = word;
-    const WordKey key = lowercased(lowered).key();
+    const WordKey key = lower_in_place(lowered).key();
     EXPECT_EQ(lowered, expected) << size;
     EXPECT_EQ(key.text(), expected) << size;
     EXPECT_EQ(key.hash(), WordKey::exact(expected).hash()) << size;
@@ -105,7 +105,7 @@ TEST(WordCountsTest, RecordsKeepWordsOfAnyLengthAndCountsOfAnyValue) {
       0, -1, std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min(), 1, 42};
   WordCounts counts;
   for (std::size_t i = 0; i < words.size(); ++i) counts[words[i]] = values[i];
-  WordList list;
+  InternedWords list;
   for (const std::string& word : words) list.push_back(word);
   list.push_back(words.back());
   const WordCounts tallied = tally(std::move(list));
@@ -119,8 +119,8 @@ TEST(WordCountsTest, RecordsKeepWordsOfAnyLengthAndCountsOfAnyValue) {
 }
 
 // Enough distinct words that positions take one, two and three bytes in the list.
-TEST(WordListTest, KeepsEveryWordInOrderAndTalliesThem) {
-  WordList words;
+TEST(InternedWordsTest, KeepsEveryWordInOrderAndTalliesThem) {
+  InternedWords words;
   std::vector<std::string> pushed;
   std::map<std::string, std::int64_t> reference;
   for (int i = 0; i < 60000; ++i) {
@@ -140,20 +140,20 @@ TEST(WordListTest, KeepsEveryWordInOrderAndTalliesThem) {
   // In order of first occurrence.
   EXPECT_EQ((*counts.begin()).first, "w0");
   EXPECT_EQ((*std::next(counts.begin())).first, "w1");
-  EXPECT_TRUE(tally(WordList{}).empty());
+  EXPECT_TRUE(tally(InternedWords{}).empty());
 }
 
 // A list read, copied and pushed to in turn, at sizes on both sides of a whole number of batches: every read
 // sees every word pushed so far.
-TEST(WordListTest, ReadsBetweenPushesSeeEveryWordSoFar) {
-  WordList words;
+TEST(InternedWordsTest, ReadsBetweenPushesSeeEveryWordSoFar) {
+  InternedWords words;
   std::vector<std::string> pushed;
   for (int i = 0; i < 100; ++i) {
     pushed.push_back("v" + std::to_string(i % 7));
     words.push_back(pushed.back());
     if (i % 13 != 0 && i % 16 != 15) continue;
-    const WordList copy = words;
-    for (const WordList* list : std::initializer_list<const WordList*>{&words, &copy}) {
+    const InternedWords copy = words;
+    for (const InternedWords* list : std::initializer_list<const InternedWords*>{&words, &copy}) {
       std::vector<std::string> listed;
       for (const std::string_view word : *list) listed.emplace_back(word);
       ASSERT_EQ(listed, pushed) << i;
@@ -165,15 +165,15 @@ TEST(WordListTest, ReadsBetweenPushesSeeEveryWordSoFar) {
 // A copy taken while the first block is still growing (the copy's blocks have no room to spare) and both
 // lists pushed to past the first block's largest size, with positions of one to three bytes: each lists
 // exactly its own words.
-TEST(WordListTest, CopiesGrowApartAcrossBlocks) {
-  WordList original;
+TEST(InternedWordsTest, CopiesGrowApartAcrossBlocks) {
+  InternedWords original;
   std::vector<std::string> pushed;
   const auto word = [](int i) { return "x" + std::to_string(i % 3 == 0 ? i % 50 : i % 30000); };
   for (int i = 0; i < 700; ++i) {
     pushed.push_back(word(i));
     original.push_back(pushed.back());
   }
-  WordList copy = original;
+  InternedWords copy = original;
   std::vector<std::string> copied = pushed;
   for (int i = 700; i < 50000; ++i) {
     pushed.push_back(word(i));
@@ -194,7 +194,7 @@ concept RankableTemporary = requires {
 };
 // The three sequences work with the standard range algorithms.
 static_assert(std::ranges::input_range<const WordCounts>);
-static_assert(std::ranges::input_range<const WordList>);
+static_assert(std::ranges::input_range<const InternedWords>);
 static_assert(std::ranges::input_range<const Ranking>);
 
 static_assert(!RankableTemporary<WordCounts>, "a ranking would view a dictionary that is gone");
@@ -234,11 +234,11 @@ class WordCountPassesTest : public test_support::ScratchTest {
   // counted straight into a dictionary.
   std::pair<WordCounts, WordCounts> both_passes(const std::string& contents) {
     const auto first = reader(contents);
-    WordList words;
-    while (auto word = first->getWord()) words.push_back(lowercased(*word));
+    InternedWords words;
+    while (auto word = first->getWord()) words.push_back(lower_in_place(*word));
     const auto second = reader(contents);
     WordCounts counts;
-    while (auto word = second->getWord()) counts[lowercased(*word)] += 1;
+    while (auto word = second->getWord()) counts[lower_in_place(*word)] += 1;
     return {tally(std::move(words)), std::move(counts)};
   }
 };
