@@ -7,8 +7,11 @@
 #include "console/engine.h"
 #include "console/print.h"
 #include "console/program.h"
+#include "quillmere13/interned_words.h"
+#include "quillmere13/ranking.h"
 #include "quillmere13/sections.h"
-#include "quillmere13/word_count.h"
+#include "quillmere13/word_counts.h"
+#include "quillmere13/word_key.h"
 #include "quillmere13/word_reader.h"
 
 namespace q13 {
