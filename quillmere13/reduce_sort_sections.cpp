@@ -1,19 +1,18 @@
 // Sections 17-21: reducing, tallying and sorting collections.
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <numeric>
 #include <ranges>
 #include <string>
-#include <tuple>
 #include <unordered_map>
-
 #include <utility>
 #include <vector>
 
 #include "console/engine.h"
 #include "console/print.h"
 #include "console/program.h"
-#include "console/record.h"
 #include "console/utf8.h"
 #include "quillmere13/sections.h"
 #include "quillmere13/sequences.h"
@@ -27,11 +26,6 @@ struct Profile {
   std::string name;
   std::string kana;
   Int height;
-
-  static constexpr auto fields() {
-    return std::tuple{console::var("name", &Profile::name), console::var("kana", &Profile::kana),
-                      console::var("height", &Profile::height)};
-  }
 };
 
 }  // namespace
@@ -98,15 +92,13 @@ void section21() {
                                    {"新田", "にった", 165},
                                    {"神崎", "かんざき", 156}};
   auto by_height = table;
-  std::ranges::sort(by_height, [](const Profile& a, const Profile& b) { return a.height < b.height; });
+  std::ranges::sort(by_height, std::less{}, &Profile::height);
   print(to_vector(by_height | std::views::transform(&Profile::name)));
-  auto positions = to_vector(std::views::iota(Int{0}, std::ssize(table)));
-  std::ranges::sort(positions, [&table](Int a, Int b) {
-    return table[static_cast<std::size_t>(a)].kana < table[static_cast<std::size_t>(b)].kana;
-  });
+  const auto kana_at = [&table](std::size_t position) -> const std::string& { return table[position].kana; };
+  auto positions = to_vector(std::views::iota(std::size_t{0}, table.size()));
+  std::ranges::sort(positions, std::less{}, kana_at);
   print(positions);
-  print(to_vector(positions | std::views::transform(
-                                  [&table](Int i) { return table[static_cast<std::size_t>(i)].kana; })));
+  print(to_vector(positions | std::views::transform(kana_at)));
   print("------");
 }
 
