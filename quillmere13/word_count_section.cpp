@@ -39,6 +39,8 @@ int status_after(const WordReader& reader) {
 }  // namespace
 
 int section30() {
+  // First pass: every word, lowered, into a list; the list counted; the counts ranked. The reader goes at
+  // the end of the block, closing its file, before the second pass opens it again.
   {
     const auto reader = WordReader::open(word_file);
     if (!reader) return cannot_open();
@@ -51,6 +53,7 @@ int section30() {
     const WordCounts counts = tally(std::move(words));
     const Ranking ranking = by_count(counts);
   }
+  // Second pass: each word, lowered, counted straight into a dictionary; the counts ranked.
   const auto reader = WordReader::open(word_file);
   if (!reader) return cannot_open();
   WordCounts counts;
