@@ -47,7 +47,7 @@ void section18() {
   const std::unordered_map<std::string, Int> scores{{"池沢", 82}, {"小磯", 78}, {"篠原", 82}, {"陣内", 64}};
   print(std::accumulate(scores.begin(), scores.end(), Int{0},
                         [](Int best, const auto& entry) { return std::max(best, entry.second); }));
-  // The first of equal maxima wins, as with max(by:).
+  // Of equal maxima, max_element gives the first.
   const auto top =
       *std::ranges::max_element(scores, [](const auto& a, const auto& b) { return a.second < b.second; });
 }
