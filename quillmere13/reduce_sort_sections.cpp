@@ -12,8 +12,7 @@
 
 #include "console/engine.h"
 #include "console/print.h"
-#include "console/program.h"
-#include "console/utf8.h"
+#include "quillmere13/scalar.h"
 #include "quillmere13/sections.h"
 #include "quillmere13/sequences.h"
 
@@ -29,13 +28,6 @@ struct Profile {
 };
 
 }  // namespace
-
-console::Character scalar(Int code) {
-  if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-    console::fail(console::cat("not a Unicode scalar: ", code));
-  }
-  return console::Character(static_cast<char32_t>(code));
-}
 
 void section17() {
   const std::vector<Int> codes{24618, 21147, 20081, 31070};
