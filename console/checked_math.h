@@ -3,8 +3,8 @@
 // Each operation gives the exact result or, when it does not fit in 64 bits, stops through console::fail
 // with a message that names the operation the caller was computing and the values involved:
 //
-//   console::checked_add(min, m, "advance(min:)")   // min + m
-//   // Quillmere08: advance(min:): 9223372036854775807 + 1 overflows
+//   console::checked_add(min, m, "advance")   // min + m
+//   // Quillmere08: advance: 9223372036854775807 + 1 overflows
 #pragma once
 
 #include <cstdint>

@@ -27,8 +27,8 @@ TEST(CheckedMathTest, ResultsUpToTheLimitsAreExact) {
 
 TEST(CheckedMathDeathTest, AnOverflowStopsNamingTheOperation) {
   console::start_program("Demo");
-  EXPECT_DEATH(console::checked_add(max, 1, "advance(min:)"),
-               "^Demo: advance\\(min:\\): 9223372036854775807 \\+ 1 overflows\n");
+  EXPECT_DEATH(console::checked_add(max, 1, "advance"),
+               "^Demo: advance: 9223372036854775807 \\+ 1 overflows\n");
   EXPECT_DEATH(console::checked_add(min, -1, "sum"), "^Demo: sum: -9223372036854775808 \\+ -1 overflows\n");
   EXPECT_DEATH(console::checked_subtract(min, 1, "year"),
                "^Demo: year: -9223372036854775808 - 1 overflows\n");

@@ -11,25 +11,17 @@
 #include <type_traits>
 #include <vector>
 
+#include "testing/sample_types.h"
+
 namespace {
 
 using console::debug;
 using console::render;
 using Int = std::int64_t;
-
-struct Clock {
-  Int hour, minute;
-  std::string description() const { return console::format("%2d:%02d", hour, minute); }
-};
-
-template <class T>
-struct Vector {
-  T x, y;
-  static constexpr auto fields() {
-    return std::tuple{console::var("x", &Vector::x), console::var("y", &Vector::y)};
-  }
-  static std::string type_name() { return "Vector<" + console::type_name<T>() + ">"; }
-};
+using test_types::Clock;
+using test_types::Plain;
+using test_types::Vector;
+namespace inner = test_types::inner;
 
 struct Point {
   Int x;
@@ -53,10 +45,6 @@ std::string_view case_name(Suit s) {
   return s == Suit::hearts ? "hearts" : "spades";
 }
 
-class Plain {};
-struct PlainMetatype {
-  using instance_type = Plain;
-};
 class Named {
  public:
   std::string description() const { return "勇太, 16"; }
@@ -94,13 +82,6 @@ class Cat : public Animal {
  public:
   std::string description() const override { return "cat"; }
 };
-
-namespace inner {
-struct Student {
-  Int id;
-  static constexpr auto fields() { return std::tuple{console::let("id", &Student::id)}; }
-};
-}  // namespace inner
 
 class RenderTest : public ::testing::Test {
  protected:

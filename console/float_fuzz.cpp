@@ -11,7 +11,7 @@
 #include <string>
 
 #include "console/float.h"
-#include "fuzz/support.h"
+#include "testing/fuzz_support.h"
 
 namespace {
 

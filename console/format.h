@@ -1,4 +1,4 @@
-// format: the C printf conversions of numbers and texts into a text (`String(format:)`).
+// format: the C printf conversions of numbers and texts into a text.
 //
 // Integer conversions ("%d", "%2d", "%02d", "%x", ...) take any integer as 64-bit, whatever length
 // modifier the format names; floating conversions ("%f", "%.3lf", "%e", "%g", "%a") take a double; "%c"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "console/format.h"
-#include "fuzz/support.h"
+#include "testing/fuzz_support.h"
 
 namespace {
 

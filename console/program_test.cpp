@@ -13,7 +13,8 @@ namespace {
 
 // When stdout is a regular file it is fully buffered: a stop must flush what was printed before it.
 TEST(ProgramDeathTest, FailKeepsWhatWasPrintedToAFile) {
-  const std::string path = ::testing::TempDir() + "fail_keeps_output.txt";
+  const test_support::ScratchDirectory scratch("program");
+  const std::string path = scratch.file("output.txt", "");
   EXPECT_DEATH(
       {
         if (std::freopen(path.c_str(), "w", stdout) == nullptr) std::_Exit(2);

@@ -14,28 +14,16 @@
 #include <vector>
 
 #include "console/render.h"
+#include "testing/sample_types.h"
 
 namespace {
 
 using Int = std::int64_t;
-
-template <class T>
-struct Vector {
-  T x, y;
-  static std::string type_name() { return "Vector<" + console::type_name<T>() + ">"; }
-};
-
-class Plain {};
-struct PlainMetatype {
-  using instance_type = Plain;
-};
-struct Clock {
-  std::string description() const { return "12:00"; }
-};
-
-namespace inner {
-struct Student {};
-}  // namespace inner
+using test_types::Clock;
+using test_types::Plain;
+using test_types::PlainMetatype;
+using test_types::Vector;
+namespace inner = test_types::inner;
 
 TEST(TypeNameTest, StandardVocabularyAndOwnTypes) {
   EXPECT_EQ(console::type_name<std::vector<std::optional<Int>>>(), "Array<Optional<Int>>");

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "console/utf8.h"
-#include "fuzz/support.h"
+#include "testing/fuzz_support.h"
 
 namespace {
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -74,6 +77,42 @@ TEST(Utf8Test, Utf16RoundTripIncludingSurrogatePairs) {
   EXPECT_EQ(console::to_utf16("🐌"), u"\U0001F40C");
   EXPECT_EQ(console::from_utf16(u"蝸牛\U0001F40C"), "蝸牛🐌");
   EXPECT_EQ(console::from_utf16(std::u16string(1, char16_t(0xD800))), "\uFFFD");
+}
+
+// A high surrogate (0xD800 to 0xDBFF) followed by a low one (0xDC00 to 0xDFFF) is one scalar; any other
+// surrogate is unpaired and becomes U+FFFD by itself, and the unit after it is read afresh. Each case is also
+// read as a view followed in memory by a low surrogate, which a high surrogate at the view's end must not
+// reach.
+TEST(Utf8Test, Utf16PairsExactlyAHighThenALowSurrogate) {
+  struct Case {
+    std::u16string units;
+    std::string text;
+  };
+  const Case cases[] = {
+      {{0xD800, 0xDC00}, "\U00010000"},    // each range's first unit
+      {{0xD800, 0xDFFF}, "\U000103FF"},    // the low range's last unit
+      {{0xDBFF, 0xDC00}, "\U0010FC00"},    // the high range's last unit
+      {{0xDBFF, 0xDFFF}, "\U0010FFFF"},    // both last: the last scalar
+      {{0xD7FF, 0xDC00}, "\uD7FF\uFFFD"},  // just below the high range: no pair
+      {{0xDC00, 0xDFFF}, "\uFFFD\uFFFD"},  // a low surrogate starts no pair
+      {{0xDFFF, 0xDC00}, "\uFFFD\uFFFD"},
+      {{0xDC00, 0xD800}, "\uFFFD\uFFFD"},  // the wrong way round
+      {{0xD800, 0xDBFF}, "\uFFFD\uFFFD"},  // just below the low range
+      {{0xDBFF, 0xE000}, "\uFFFD\uE000"},  // just above it
+      {{0xD800, u'a'}, "\uFFFDa"},         // the next unit is read afresh
+      {{0xD800, 0xD800, 0xDC00}, "\uFFFD\U00010000"},
+      {{0xD800}, "\uFFFD"},  // a high surrogate as the last unit
+      {{u'a', 0xDBFF}, "a\uFFFD"},
+      {{0xDC00}, "\uFFFD"},
+      {{0xE000, 0xFFFF}, "\uE000\uFFFF"},  // no surrogates at all
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    EXPECT_EQ(console::from_utf16(c.units), c.text) << "case " << i;
+    const std::u16string followed = c.units + char16_t{0xDC00};
+    EXPECT_EQ(console::from_utf16(std::u16string_view(followed).substr(0, c.units.size())), c.text)
+        << "case " << i << ", followed by a low surrogate";
+  }
 }
 
 TEST(Utf8Test, ByteOrderIsScalarOrder) {

@@ -12,7 +12,7 @@ namespace q08 {
 class Avatar : public ClassRoot<Avatar> {
  public:
   struct Type : MetatypeOf<Avatar, ClassObject> {
-    virtual void say() const;  // class func say(): prints its own class
+    virtual void say() const;  // a class method: prints its own class
   };
   explicit Avatar(const Init& init) : ClassRoot(init) {}
 };

@@ -1,11 +1,12 @@
 // Run-time type tests and downcasts on shared objects and on values of any type.
 //
-//   is<Time12>(time)                     // `time is Time12`: the dynamic class is Time12 or a subclass
-//   std::dynamic_pointer_cast<Time12>    // `time as? Time12`: null when the test fails
-//   console::forced_cast<Time12>(time)   // `time as! Time12`: must succeed; a failure stops the program
+//   is<Time12>(time)                     // type test: the dynamic class is Time12 or derives from it
+//   std::dynamic_pointer_cast<Time12>    // conditional downcast: null when the type test fails
+//   console::forced_cast<Time12>(time)   // forced downcast: must succeed; a failure stops the program
 //   console::forced_cast<Time12>(value)  // the same for a value of any type (console::Any) holding a
 //                                        // Time12, whatever reference type it was stored through
-//   conforms<P>(object)                  // `object is P` for a protocol P, tested on the dynamic class
+//   conforms<P>(object)                  // type test for an interface P (an abstract base class), on the
+//                                        // dynamic class
 #pragma once
 
 #include <memory>

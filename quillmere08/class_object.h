@@ -1,5 +1,5 @@
-// Class objects: a class used as a run-time value ("A.self", "type(of: a)"), and objects that always know
-// the class they were made as.
+// Class objects: a class used as a run-time value (classObject<A>(), or an object's dynamicType()), and
+// objects that always know the class they were made as.
 //
 // A class with class-level behaviour declares its metatype as a nested class `Type`, derived from its base
 // class's `Type` (or from ClassObject at the root) through MetatypeOf, which names "T.Type". Class methods
@@ -17,7 +17,7 @@
 //   class Avatar : public q08::ClassRoot<Avatar> {
 //    public:
 //     struct Type : q08::MetatypeOf<Avatar, q08::ClassObject> {
-//       virtual void say() const;                           // class func say()
+//       virtual void say() const;                           // a class method, overridable
 //     };
 //     explicit Avatar(const q08::Init& init) : ClassRoot(init) {}
 //   };
@@ -30,9 +30,9 @@
 //     const std::string name;
 //   };
 //
-//   q08::classObject<Player>().say();                       // Player.say()
+//   q08::classObject<Player>().say();                       // "Player"
 //   std::shared_ptr<Avatar> a = q08::make<Player>("(none)");  // Player(name: "(none)")
-//   a->dynamicType().say();                                 // type(of: a).say(): "Player"
+//   a->dynamicType().say();                                 // on the dynamic class: "Player"
 //
 // A class object prints as the class's bare name ("A"); its static type prints with ".Type" ("A.Type").
 // Two class objects are equal exactly when they stand for the same class.
@@ -73,7 +73,7 @@ class MetatypeOf : public Base {
   using instance_type = T;
 };
 
-// A required initialiser init(args...), declared once in the root's metatype: called on a class object, it
+// A required initialiser from Args..., declared once in the root's metatype: called on a class object, it
 // makes an object of that class. Every class of the hierarchy must be constructible from these arguments;
 // one that is not cannot be made at all.
 template <class Root, class... Args>
@@ -90,7 +90,7 @@ class RequiredInitialiser {
 template <class T>
 class ClassObjectOf;
 
-// T.self: the class object of T.
+// The class object of T.
 template <class T>
 const ClassObjectOf<T>& classObject();
 
@@ -199,7 +199,7 @@ class ClassRoot {
   ClassRoot& operator=(const ClassRoot&) = delete;
   virtual ~ClassRoot() = default;
 
-  // type(of: object): the class object of the class the object was made as.
+  // The class object of the class the object was made as.
   const auto& dynamicType() const {
     // make<T> made sure that T's class object is a Root::Type.
     return static_cast<const typename Root::Type&>(type_);

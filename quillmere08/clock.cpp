@@ -11,13 +11,13 @@ std::string clockText(std::int64_t hour, std::int64_t min, MinuteFormat format) 
 }
 
 void advanceClock(std::int64_t& hour, std::int64_t& min, std::int64_t m) {
-  const std::int64_t s = console::checked_add(min, m, "advance(min:): the minutes");
+  const std::int64_t s = console::checked_add(min, m, "advance: the minutes");
   if (s < 60) {
     min = s;
     return;
   }
   min = s % 60;
-  hour = console::checked_add(hour, s / 60, "advance(min:): the hours carried") % 24;
+  hour = console::checked_add(hour, s / 60, "advance: the hours carried") % 24;
 }
 
 std::string twelveHourText(std::int64_t hour, std::int64_t min, bool pm, MinuteFormat format) {

@@ -1,6 +1,6 @@
 // Times of day as classes: three separate `Time` classes and two `Time12` subclasses, one set per group of
 // driver sections (time1: section 1; time2: sections 2 and 3; time3: section 18). What they truly share,
-// the clock text and the carry rule of advance(min:), is written once here.
+// the clock text and the carry rule of advance, is written once here.
 #pragma once
 
 #include <cstdint>
@@ -83,12 +83,12 @@ class SOS {
 namespace time3 {
 
 // The third Time: its initialiser is required, so a caller that holds only an object's class can make
-// another object of that class (dynamicType().make(hour, min)); advance(min:) is overridable.
+// another object of that class (dynamicType().make(hour, min)); advance is overridable.
 class Time : public ClassRoot<Time> {
  public:
   struct Type : MetatypeOf<Time, ClassObject>, RequiredInitialiser<Time, std::int64_t, std::int64_t> {};
 
-  // required init(hour:min:): stores both values as given, unchecked.
+  // The required initialiser: stores both values as given, unchecked.
   Time(const Init& init, std::int64_t hour, std::int64_t min) : ClassRoot(init), hour(hour), min(min) {}
 
   virtual void advance(std::int64_t min) { advanceClock(hour, this->min, min); }
@@ -101,7 +101,7 @@ class Time : public ClassRoot<Time> {
 // The second Time12: built from a 24-hour hour, and keeps its hour within 0 to 11 when advanced.
 class Time12 : public Time, public console::CustomStringConvertible {
  public:
-  // required init(hour:min:) from a 24-hour hour: 0..11 -> same hour, AM; 12..23 -> hour - 12, PM.
+  // The required initialiser, from a 24-hour hour: 0..11 -> same hour, AM; 12..23 -> hour - 12, PM.
   Time12(const Init& init, std::int64_t hour, std::int64_t min)
       : Time(init, hour < 12 ? hour : hour - 12, min), pm(hour > 11) {}
 

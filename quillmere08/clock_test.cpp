@@ -60,10 +60,10 @@ TEST(ClockDeathTest, AnAdvancePastTheIntegerLimitStops) {
   constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
   time1::Time time(13, 20);
   EXPECT_DEATH(time.advance(max),
-               "^Quillmere08: advance\\(min:\\): the minutes: 20 \\+ 9223372036854775807 overflows\n");
+               "^Quillmere08: advance: the minutes: 20 \\+ 9223372036854775807 overflows\n");
   time1::Time late(max, 0);
   EXPECT_DEATH(late.advance(60),
-               "^Quillmere08: advance\\(min:\\): the hours carried: 9223372036854775807 \\+ 1 overflows\n");
+               "^Quillmere08: advance: the hours carried: 9223372036854775807 \\+ 1 overflows\n");
   time1::Time early(0, std::numeric_limits<std::int64_t>::min());
   EXPECT_DEATH(early.advance(-1), "the minutes: -9223372036854775808 \\+ -1 overflows");
   const std::shared_ptr<time3::Time> twelve = make<time3::Time12>(0, 30);

@@ -35,7 +35,7 @@ class NamePlate {
   using Key = PlateKey;
 
  public:
-  // init?(name:title:): null when the name is empty.
+  // A failable initialiser: null when the name is empty.
   static std::shared_ptr<NamePlate> make(std::string name, std::string title);
 
   NamePlate(Key, std::string name, std::string title) : name(std::move(name)), title(std::move(title)) {}
@@ -53,7 +53,7 @@ class NamePlate {
 
 class SpeakerNamePlate : public NamePlate {
  public:
-  // init?(name:): a NamePlate titled "講演者"; null when the name is empty.
+  // A failable initialiser: a NamePlate titled "講演者"; null when the name is empty.
   static std::shared_ptr<SpeakerNamePlate> make(std::string name);
 
   SpeakerNamePlate(Key key, std::string name) : NamePlate(key, std::move(name), "講演者") {}
@@ -61,7 +61,7 @@ class SpeakerNamePlate : public NamePlate {
 
 class GuestNamePlate : public NamePlate {
  public:
-  // init(name:), never fails: "出席者" untitled, the name replacing it when not empty.
+  // Never fails: "出席者" untitled, the name replacing it when not empty.
   static std::shared_ptr<GuestNamePlate> make(std::string name);
 
   GuestNamePlate(Key key, std::string name);
@@ -83,7 +83,7 @@ class NamePlate {
   using Key = PlateKey;
 
  public:
-  // init?(name:title:): null when the name is empty.
+  // A failable initialiser: null when the name is empty.
   static std::shared_ptr<NamePlate> make(std::string name, std::string title);
 
   explicit NamePlate(Key) {}

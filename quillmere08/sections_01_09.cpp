@@ -62,8 +62,8 @@ void section2() {
   if (is<Time12>(times[2])) print("All Right");
   print("-----");
 
-  // The same walk three times, each with another form of the test: `is` then `as!`, `as?`, and a
-  // conditional downcast of the plain pointer.
+  // The same walk three times, each with another form of the test: a type test, a conditional downcast of
+  // the shared pointer, and one of the plain pointer.
   for (const auto& time : times) {
     if (is<Time12>(time)) {
       print("Time12: ", time);

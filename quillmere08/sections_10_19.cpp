@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "console/any.h"
-#include "console/checked.h"
 #include "console/print.h"
 #include "console/type_name.h"
 #include "console/utf8.h"
@@ -121,7 +120,7 @@ void section18() {
   std::shared_ptr<Time> time12 = q08::make<Time12>(11, 45);
   auto copy12 = time12->dynamicType().make(time12->hour, time12->min);
   copy12->advance(30);
-  print(console::forced_cast<Time12>(copy12));
+  print(copy12);
 }
 
 // A protocol test on the object's dynamic class.

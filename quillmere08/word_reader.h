@@ -25,8 +25,8 @@ class WordReader {
   };
 
  public:
-  // init?(open:): opens path with mode "r". When that fails the reader made for the attempt is released at
-  // once (so "[[deinit]]" is printed), the result is null and errno says why, as after fopen.
+  // A failable initialiser: opens path with mode "r". When that fails the reader made for the attempt is
+  // released at once (so "[[deinit]]" is printed), the result is null and errno says why, as after fopen.
   static std::shared_ptr<WordReader> open(const std::string& path);
 
   explicit WordReader(Key) {}

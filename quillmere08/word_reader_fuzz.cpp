@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/support.h"
 #include "quillmere08/word_reader.h"
+#include "testing/fuzz_support.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 //   element<I>       the I-th element of a tuple or labelled tuple
 //   at(i)            the list element at index i, which must lie within the list
 //   key(k)           the dictionary entry under the text k: an optional, empty for a missing key
-//   chained          optional chaining ("?"): on with the wrapped value, or the whole read ends empty
+//   chained          optional chaining: on with the wrapped value, or the whole read ends empty
 //
 // A class (a q09::Class) is reached through a std::shared_ptr, a record by value; a route that holds a class
 // by value or a record through a reference is no route. A weak property (std::weak_ptr<C>) reads as

@@ -1,7 +1,8 @@
 // What a key path may do follows from the components it is made of.
 //
 // A key path names a route from a root type to a value, one component at a time: a property, a list
-// element, a dictionary entry, optional chaining ("?"). Its kind says what it allows:
+// element, a dictionary entry, optional chaining (a step into an optional's value that finds nothing when
+// the optional is empty). Its kind says what it allows:
 //
 //   KeyPath<Root, Value>                   reading
 //   WritableKeyPath<Root, Value>           reading, and writing into a root held in a variable
@@ -25,14 +26,16 @@
 // wrapping is the last step of a route that chains: its value type is what the last component reads, made
 // optional when it is not optional already, and a value made up that way has nowhere to be written back.
 //
-//   Party.members[1].items["薬草"]   class var, index, record var, entry
-//                                     -> reference_writable, Optional<Int>
-//   Party.members[2].ability?.magic  class var, index, record var, chaining, element, wrapping
-//                                     -> read_only, Optional<Int>
-//   Student.club?.budget             class weak, chaining, class var, wrapping
-//                                     -> read_only, Optional<Int>
-//   Student.club?.teacher            class weak, chaining, class weak (already optional: no wrapping)
-//                                     -> reference_writable, Optional<Teacher>
+//   property<&Party::members>, at(1), property<&Explorer::items>, key("薬草")
+//     variable class property, index, variable record field, entry     -> reference_writable, Optional<Int>
+//   property<&Party::members>, at(2), property<&Explorer::ability>, chained, magic
+//     the same to the ability, then chaining, tuple element, wrapping  -> read_only, Optional<Int>
+//   property<&Student::club>, chained, property<&Club::budget>
+//     weak class property, chaining, variable class property, wrapping -> read_only, Optional<Int>
+//   property<&Student::club>, chained, property<&Club::teacher>
+//     weak class property, chaining, weak class property (already optional: no wrapping)
+//                                                                      -> reference_writable,
+//                                                                      Optional<Teacher>
 //
 // The components themselves are in keypath_components.h; the key path, a value of its components, in
 // keypath.h.

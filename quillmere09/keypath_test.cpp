@@ -97,7 +97,7 @@ template <auto Getter>
 using C = kp::Computed<Getter>;
 template <std::size_t I>
 using E = kp::Element<I>;
-using Q = kp::Chaining;  // "?"
+using Q = kp::Chaining;  // optional chaining
 using At = kp::Index;
 using Key = kp::Entry;
 

@@ -110,7 +110,7 @@ auto chain(Start&& start, Steps&&... steps) {
   return chain_detail::proceed(std::forward<Start>(start), std::forward<Steps>(steps)...);
 }
 
-// Forced chaining, `a!.b!.c`: the value at the end of the steps, every one of which must find something;
+// Forced chaining: the value at the end of the steps, every one of which must find something;
 // the program stops (console::force) at the first empty step.
 //   force_chain(student->club, &Club::teacher, &Teacher::name)   // std::string
 template <class Start, class... Steps>

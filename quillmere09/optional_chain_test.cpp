@@ -98,7 +98,7 @@ TEST(OptionalChainTest, StopsWhereAWeakReferenceOutlivedItsObject) {
   EXPECT_FALSE(chain(m.student->club, &Club::budget));
 }
 
-TEST(OptionalChainTest, ForcedChainGivesTheValueOrStopsAtAnEmptyStep) {
+TEST(OptionalChainDeathTest, ForcedChainGivesTheValueOrStopsAtAnEmptyStep) {
   Model m;
   EXPECT_EQ(force_chain(m.student->club, &Club::teacher, &Teacher::name), "高山");
   m.teacher.reset();

@@ -1,8 +1,9 @@
 // Section 8: optional chaining through weak references. A student refers to its club weakly, a club to its
 // teacher weakly, a teacher's subject is optional: every step may find nothing.
 //
-// `a?.b?.c` is chain(a, &A::b, &B::c), an optional of the end; `a!.b!.c` is force_chain(a, &A::b, &B::c);
-// `a!` alone is console::force(a).
+// chain(a, &A::b, &B::c) is an optional of the end, empty from the first step that finds nothing;
+// force_chain(a, &A::b, &B::c) stops the program at that step instead, as console::force(a) does for one
+// optional.
 #include <map>
 #include <memory>
 #include <optional>

@@ -25,13 +25,13 @@ void section9() {
       Explorer{"かがみ", {{"薬草", 1}, {"杖", 1}}, make_ability(10, 20)},
   };
 
-  // Party.members[1].items["薬草"]: a dictionary entry reads as an optional.
+  // The second member's herbs: a dictionary entry reads as an optional.
   const auto herbs = kp::path<PartyRef>(kp::property<&Party::members>, kp::at(1),
                                         kp::property<&Explorer::items>, kp::key("薬草"));
   if (const auto count = herbs.get(party)) {
     print(*count);
   }
-  // Party.members[2].ability?.magic: empty for an explorer without an ability.
+  // The third member's ability, chained, then its magic: empty for an explorer without an ability.
   const auto spell = kp::path<PartyRef>(kp::property<&Party::members>, kp::at(2),
                                         kp::property<&Explorer::ability>, kp::chained, magic);
   if (const auto power = spell.get(party)) {

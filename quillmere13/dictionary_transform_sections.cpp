@@ -1,5 +1,6 @@
 // Section 16: transforming dictionaries (grades, passes, a flattened guest list), with one value printed.
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <ranges>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "console/print.h"
-#include "quillmere13/grading.h"
 #include "quillmere13/reply.h"
 #include "quillmere13/sections.h"
 #include "quillmere13/sequences.h"
@@ -25,13 +25,20 @@ using console::print;
 void section16() {
   using Points = std::unordered_map<std::string, Int>;
   const std::vector<Int> thresholds{90, 80, 70, 60};
-  const Grading grading(thresholds, {"秀", "優", "良", "可", "不可"});
+  const Strings grades{"秀", "優", "良", "可", "不可"};
 
-  // Each value mapped to its grade: {"晴信": "可", "香子": "不可", "あかり": "秀", "零": "良"}.
+  // Each value mapped to its grade: {"晴信": "可", "香子": "不可", "あかり": "秀", "零": "良"}. The walk
+  // stops at the first threshold the value reaches, so a value equal to a threshold takes its grade, and one
+  // below them all takes the last.
+  const auto grade = [&thresholds, &grades](Int value) {
+    std::size_t place = 0;
+    while (place < thresholds.size() && value < thresholds[place]) ++place;
+    return grades[place];
+  };
   const Points points{{"晴信", 68}, {"香子", 52}, {"あかり", 90}, {"零", 75}};
   std::unordered_map<std::string, std::string> report;
-  std::ranges::transform(points, std::inserter(report, report.end()), [&grading](const auto& entry) {
-    return std::pair{entry.first, grading.grade(entry.second)};
+  std::ranges::transform(points, std::inserter(report, report.end()), [&grade](const auto& entry) {
+    return std::pair{entry.first, grade(entry.second)};
   });
 
   // The names whose value is at least 60: 晴信, あかり and 零.

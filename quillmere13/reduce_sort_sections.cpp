@@ -1,20 +1,18 @@
 // Sections 17-21: reducing, tallying and sorting collections.
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <numeric>
 #include <ranges>
 #include <string>
-#include <tuple>
 #include <unordered_map>
-
 #include <utility>
 #include <vector>
 
 #include "console/engine.h"
 #include "console/print.h"
-#include "console/program.h"
-#include "console/record.h"
-#include "console/utf8.h"
+#include "quillmere13/scalar.h"
 #include "quillmere13/sections.h"
 #include "quillmere13/sequences.h"
 
@@ -27,21 +25,9 @@ struct Profile {
   std::string name;
   std::string kana;
   Int height;
-
-  static constexpr auto fields() {
-    return std::tuple{console::var("name", &Profile::name), console::var("kana", &Profile::kana),
-                      console::var("height", &Profile::height)};
-  }
 };
 
 }  // namespace
-
-console::Character scalar(Int code) {
-  if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-    console::fail(console::cat("not a Unicode scalar: ", code));
-  }
-  return console::Character(static_cast<char32_t>(code));
-}
 
 void section17() {
   const std::vector<Int> codes{24618, 21147, 20081, 31070};
@@ -53,7 +39,7 @@ void section18() {
   const std::unordered_map<std::string, Int> scores{{"池沢", 82}, {"小磯", 78}, {"篠原", 82}, {"陣内", 64}};
   print(std::accumulate(scores.begin(), scores.end(), Int{0},
                         [](Int best, const auto& entry) { return std::max(best, entry.second); }));
-  // The first of equal maxima wins, as with max(by:).
+  // Of equal maxima, max_element gives the first.
   const auto top =
       *std::ranges::max_element(scores, [](const auto& a, const auto& b) { return a.second < b.second; });
 }
@@ -98,15 +84,13 @@ void section21() {
                                    {"新田", "にった", 165},
                                    {"神崎", "かんざき", 156}};
   auto by_height = table;
-  std::ranges::sort(by_height, [](const Profile& a, const Profile& b) { return a.height < b.height; });
+  std::ranges::sort(by_height, std::less{}, &Profile::height);
   print(to_vector(by_height | std::views::transform(&Profile::name)));
-  auto positions = to_vector(std::views::iota(Int{0}, std::ssize(table)));
-  std::ranges::sort(positions, [&table](Int a, Int b) {
-    return table[static_cast<std::size_t>(a)].kana < table[static_cast<std::size_t>(b)].kana;
-  });
+  const auto kana_at = [&table](std::size_t position) -> const std::string& { return table[position].kana; };
+  auto positions = to_vector(std::views::iota(std::size_t{0}, table.size()));
+  std::ranges::sort(positions, std::less{}, kana_at);
   print(positions);
-  print(to_vector(positions | std::views::transform(
-                                  [&table](Int i) { return table[static_cast<std::size_t>(i)].kana; })));
+  print(to_vector(positions | std::views::transform(kana_at)));
   print("------");
 }
 

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "console/utf8.h"
-
 namespace q13 {
 
 // The vocabulary the sections share: the language's integer and a list of texts.
@@ -44,9 +42,5 @@ void section28();
 void section29();
 // Returns the program's exit status.
 int section30();
-
-// A code point as a character; every code point the sections use is a valid scalar, so anything else is a
-// logic error that stops the program.
-console::Character scalar(std::int64_t code);
 
 }  // namespace q13

@@ -10,6 +10,7 @@
 #include "console/engine.h"
 #include "console/print.h"
 #include "console/type_name.h"
+#include "quillmere13/scalar.h"
 #include "quillmere13/sections.h"
 #include "quillmere13/sequences.h"
 

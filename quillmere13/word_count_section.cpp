@@ -7,8 +7,11 @@
 #include "console/engine.h"
 #include "console/print.h"
 #include "console/program.h"
+#include "quillmere13/interned_words.h"
+#include "quillmere13/ranking.h"
 #include "quillmere13/sections.h"
-#include "quillmere13/word_count.h"
+#include "quillmere13/word_counts.h"
+#include "quillmere13/word_key.h"
 #include "quillmere13/word_reader.h"
 
 namespace q13 {
@@ -36,22 +39,25 @@ int status_after(const WordReader& reader) {
 }  // namespace
 
 int section30() {
+  // First pass: every word, lowered, into a list; the list counted; the counts ranked. The reader goes at
+  // the end of the block, closing its file, before the second pass opens it again.
   {
     const auto reader = WordReader::open(word_file);
     if (!reader) return cannot_open();
     auto first = reader->getWord();
     if (!first) return status_after(*reader);
-    WordList words;
-    words.push_back(lowercased(*first));
-    while (auto word = reader->getWord()) words.push_back(lowercased(*word));
+    InternedWords words;
+    words.push_back(lower_in_place(*first));
+    while (auto word = reader->getWord()) words.push_back(lower_in_place(*word));
     if (reader->readError() != 0) return status_after(*reader);
     const WordCounts counts = tally(std::move(words));
     const Ranking ranking = by_count(counts);
   }
+  // Second pass: each word, lowered, counted straight into a dictionary; the counts ranked.
   const auto reader = WordReader::open(word_file);
   if (!reader) return cannot_open();
   WordCounts counts;
-  while (auto word = reader->getWord()) counts[lowercased(*word)] += 1;
+  while (auto word = reader->getWord()) counts[lower_in_place(*word)] += 1;
   const Ranking ranking = by_count(counts);
   return status_after(*reader);
 }

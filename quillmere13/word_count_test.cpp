@@ -1,225 +1,26 @@
-#include "quillmere13/word_count.h"
-
+// The word count as the program does it: words read from a file, lowered, listed and tallied, or counted
+// straight into a dictionary, then ranked.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
-#include <initializer_list>
-#include <limits>
-#include <map>
+#include <iterator>
 #include <memory>
-#include <ranges>
 #include <string>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
-#include "console/engine.h"
+#include "quillmere13/interned_words.h"
+#include "quillmere13/ranking.h"
+#include "quillmere13/word_counts.h"
+#include "quillmere13/word_key.h"
 #include "quillmere13/word_reader.h"
 #include "testing/support.h"
 
 namespace q13 {
 namespace {
-
-// The case rule byte by byte, as plainly as it can be said.
-std::string lowered_plainly(std::string word) {
-  for (char& c : word) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-  }
-  return word;
-}
-
-// Every length from 0 to 40, so that each way of cutting a word into pieces is met, with bytes next to the
-// letter ranges ('@', '[', '`', '{'), digits and bytes above 0x7F, which must stay as they are.
-TEST(WordKeyTest, LowercasingLowersAsciiLettersOnlyAtEveryLength) {
-  const std::string pool = "AZaz@[`{QuIeT09\xC3\x89\x80\xFFMiXeD";
-  for (std::size_t size = 0; size <= 40; ++size) {
-    std::string word;
-    for (std::size_t i = 0; i < size; ++i) word += pool[(i * 7 + size) % pool.size()];
-    const std::string expected = lowered_plainly(word);
-    std::string lowered = word;
-    const WordKey key = lowercased(lowered).key();
-    EXPECT_EQ(lowered, expected) << size;
-    EXPECT_EQ(key.text(), expected) << size;
-    EXPECT_EQ(key.hash(), WordKey::exact(expected).hash()) << size;
-  }
-}
-
-// Words that agree in many of their bytes, or are one another's prefixes, are different keys: all words of
-// up to 11 letters over "ab", plus each of them with a letter changed at every position.
-TEST(WordCountsTest, CloseWordsStayApart) {
-  std::vector<std::string> words;
-  for (std::size_t size = 1; size <= 11; ++size) {
-    for (std::size_t bits = 0; bits < (std::size_t{1} << size); ++bits) {
-      std::string word;
-      for (std::size_t i = 0; i < size; ++i) word += (bits >> i & 1) != 0 ? 'b' : 'a';
-      words.push_back(word);
-    }
-  }
-  WordCounts counts;
-  std::map<std::string, std::int64_t> reference;
-  for (const std::string& word : words) {
-    for (std::size_t i = 0; i <= word.size(); ++i) {
-      std::string variant = word;
-      if (i < word.size()) variant[i] = 'c';
-      ++counts[variant];
-      ++reference[variant];
-    }
-  }
-  ASSERT_EQ(counts.size(), reference.size());
-  for (const auto& [word, n] : reference) ASSERT_EQ(counts.count(word), n) << word;
-  EXPECT_FALSE(counts.contains("abababababababab"));
-  EXPECT_FALSE(counts.contains(""));
-}
-
-// Many distinct words force several rounds of growth; every count must survive them.
-TEST(WordCountsTest, AgreesWithTheStandardDictionaryThroughGrowth) {
-  WordCounts counts;
-  std::unordered_map<std::string, std::int64_t> reference;
-  for (int i = 0; i < 20000; ++i) {
-    const std::string word = "w" + std::to_string((i * 7919) % 5003);
-    ++counts[word];
-    ++reference[word];
-  }
-  ASSERT_EQ(counts.size(), reference.size());
-  for (const auto& [word, n] : reference) EXPECT_EQ(counts.count(word), n) << word;
-  EXPECT_FALSE(counts.contains("absent"));
-  EXPECT_EQ(counts.count("absent"), 0);
-}
-
-TEST(WordCountsTest, LookupInsertsZeroAndEntriesKeepInsertionOrder) {
-  WordCounts counts;
-  EXPECT_EQ(counts["sun"], 0);
-  counts["sea"] += 2;
-  ++counts["sun"];
-  EXPECT_TRUE(counts.contains("sun"));
-  EXPECT_EQ(console::render(counts), "[\"sun\": 1, \"sea\": 2]");
-  EXPECT_EQ(console::render(WordCounts{}), "[:]");
-}
-
-// A record holds a word of any length next to a count of any value: empty and very long words, counts at the
-// limits, each read back by its position and by lookup, and through a list and its tally.
-TEST(WordCountsTest, RecordsKeepWordsOfAnyLengthAndCountsOfAnyValue) {
-  const std::vector<std::string> words{"", "a", "bbbbbbb", "cccccccc", "ddddddddd", std::string(100000, 'e')};
-  const std::vector<std::int64_t> values{
-      0, -1, std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min(), 1, 42};
-  WordCounts counts;
-  for (std::size_t i = 0; i < words.size(); ++i) counts[words[i]] = values[i];
-  WordList list;
-  for (const std::string& word : words) list.push_back(word);
-  list.push_back(words.back());
-  const WordCounts tallied = tally(std::move(list));
-  ASSERT_EQ(counts.size(), words.size());
-  ASSERT_EQ(tallied.size(), words.size());
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    EXPECT_EQ(counts.word(i), words[i]) << i;
-    EXPECT_EQ(counts.count(words[i]), values[i]) << i;
-    EXPECT_EQ(tallied.entry(i), (WordCounts::value_type{words[i], i + 1 == words.size() ? 2 : 1})) << i;
-  }
-}
-
-// Enough distinct words that positions take one, two and three bytes in the list.
-TEST(WordListTest, KeepsEveryWordInOrderAndTalliesThem) {
-  WordList words;
-  std::vector<std::string> pushed;
-  std::map<std::string, std::int64_t> reference;
-  for (int i = 0; i < 60000; ++i) {
-    const std::string word = "w" + std::to_string(i % 3 == 0 ? i % 40 : i % 20000);
-    words.push_back(word);
-    pushed.push_back(word);
-    ++reference[word];
-  }
-  ASSERT_EQ(words.size(), pushed.size());
-  std::vector<std::string> listed;
-  for (const std::string_view word : words) listed.emplace_back(word);
-  EXPECT_EQ(listed, pushed);
-
-  const WordCounts counts = tally(std::move(words));
-  ASSERT_EQ(counts.size(), reference.size());
-  for (const auto& [word, n] : reference) ASSERT_EQ(counts.count(word), n) << word;
-  // In order of first occurrence.
-  EXPECT_EQ((*counts.begin()).first, "w0");
-  EXPECT_EQ((*std::next(counts.begin())).first, "w1");
-  EXPECT_TRUE(tally(WordList{}).empty());
-}
-
-// A list read, copied and pushed to in turn, at sizes on both sides of a whole number of batches: every read
-// sees every word pushed so far.
-TEST(WordListTest, ReadsBetweenPushesSeeEveryWordSoFar) {
-  WordList words;
-  std::vector<std::string> pushed;
-  for (int i = 0; i < 100; ++i) {
-    pushed.push_back("v" + std::to_string(i % 7));
-    words.push_back(pushed.back());
-    if (i % 13 != 0 && i % 16 != 15) continue;
-    const WordList copy = words;
-    for (const WordList* list : std::initializer_list<const WordList*>{&words, &copy}) {
-      std::vector<std::string> listed;
-      for (const std::string_view word : *list) listed.emplace_back(word);
-      ASSERT_EQ(listed, pushed) << i;
-    }
-  }
-  EXPECT_EQ(tally(words).count("v3"), 14);
-}
-
-// A copy taken while the first block is still growing (the copy's blocks have no room to spare) and both
-// lists pushed to past the first block's largest size, with positions of one to three bytes: each lists
-// exactly its own words.
-TEST(WordListTest, CopiesGrowApartAcrossBlocks) {
-  WordList original;
-  std::vector<std::string> pushed;
-  const auto word = [](int i) { return "x" + std::to_string(i % 3 == 0 ? i % 50 : i % 30000); };
-  for (int i = 0; i < 700; ++i) {
-    pushed.push_back(word(i));
-    original.push_back(pushed.back());
-  }
-  WordList copy = original;
-  std::vector<std::string> copied = pushed;
-  for (int i = 700; i < 50000; ++i) {
-    pushed.push_back(word(i));
-    original.push_back(pushed.back());
-    copied.push_back(word(i + 1));
-    copy.push_back(copied.back());
-  }
-  for (const auto& [list, expected] : {std::pair{&original, &pushed}, std::pair{&copy, &copied}}) {
-    std::vector<std::string> listed;
-    for (const std::string_view w : *list) listed.emplace_back(w);
-    EXPECT_EQ(listed, *expected);
-  }
-}
-
-template <class T>
-concept RankableTemporary = requires {
-  by_count(std::declval<T>());
-};
-// The three sequences work with the standard range algorithms.
-static_assert(std::ranges::input_range<const WordCounts>);
-static_assert(std::ranges::input_range<const WordList>);
-static_assert(std::ranges::input_range<const Ranking>);
-
-static_assert(!RankableTemporary<WordCounts>, "a ranking would view a dictionary that is gone");
-static_assert(RankableTemporary<const WordCounts&>);
-
-TEST(ByCountTest, LargerCountsFirstTiesInIterationOrder) {
-  WordCounts counts;
-  for (int i = 0; i < 50; ++i) counts["w" + std::to_string(i)] = i % 3;
-  const auto ranking = by_count(counts);
-  ASSERT_EQ(ranking.size(), counts.size());
-  for (std::size_t i = 1; i < ranking.size(); ++i)
-    EXPECT_GE(ranking.entry(i - 1).second, ranking.entry(i).second);
-  // Within one count, the order is the dictionary's own.
-  for (std::int64_t count = 0; count < 3; ++count) {
-    std::vector<std::string_view> expected;
-    for (const auto& [word, n] : counts) {
-      if (n == count) expected.push_back(word);
-    }
-    std::vector<std::string_view> actual;
-    for (const auto& [word, n] : ranking) {
-      if (n == count) actual.push_back(word);
-    }
-    EXPECT_EQ(actual, expected);
-  }
-}
 
 // The two passes of the word count, on files.
 class WordCountPassesTest : public test_support::ScratchTest {
@@ -234,11 +35,11 @@ class WordCountPassesTest : public test_support::ScratchTest {
   // counted straight into a dictionary.
   std::pair<WordCounts, WordCounts> both_passes(const std::string& contents) {
     const auto first = reader(contents);
-    WordList words;
-    while (auto word = first->getWord()) words.push_back(lowercased(*word));
+    InternedWords words;
+    while (auto word = first->getWord()) words.push_back(lower_in_place(*word));
     const auto second = reader(contents);
     WordCounts counts;
-    while (auto word = second->getWord()) counts[lowercased(*word)] += 1;
+    while (auto word = second->getWord()) counts[lower_in_place(*word)] += 1;
     return {tally(std::move(words)), std::move(counts)};
   }
 };
@@ -289,10 +90,9 @@ TEST_F(WordCountPassesTest, LargeTextAgreesWithAnIndependentCount) {
   for (std::size_t i = 0; i <= text.size(); ++i) {
     const char c = i < text.size() ? text[i] : ' ';
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
-      word += c;
+      word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));  // the "C" locale's rule
     } else if (!word.empty()) {
-      const std::string key = lowered_plainly(word);
-      if (reference[key]++ == 0) first_seen.push_back(key);
+      if (reference[word]++ == 0) first_seen.push_back(word);
       word.clear();
     }
   }

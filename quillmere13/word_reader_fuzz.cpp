@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/support.h"
 #include "quillmere13/word_reader.h"
+#include "testing/fuzz_support.h"
 
 namespace {
 
