@@ -13,7 +13,9 @@
 //
 // The same names are given to a class known only at run time (an object reached through a reference to its
 // base): console::type_name(typeid(object)) reads the run-time type and spells it by the same rules, so
-// Box<double> is "Box<Double>" either way.
+// Box<double> is "Box<Double>" either way, with every standard library. A type that type_name<T>() refuses to
+// compile (Box<int*>: a pointer other than a C string has no name) stops the program when it is named at run
+// time, as a logic error.
 //
 // console::Type<T> is a type used as a value ("a type itself"); it prints as the type's name, and its own
 // type prints with ".Type" appended: type_name<Type<A>>() == "A.Type".
@@ -50,7 +52,8 @@ using Void = std::tuple<>;
 template <class T>
 std::string type_name();
 
-// The printed name of a type known at run time, by the same rules as type_name<T>().
+// The printed name of a type known at run time, by the same rules as type_name<T>(); stops the program
+// (console::fail) for a type that has none.
 std::string type_name(const std::type_info& type);
 
 namespace detail {
