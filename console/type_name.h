@@ -80,14 +80,28 @@ std::string spell(NameShape shape, std::initializer_list<std::string> arguments 
 // "Int", "UInt8", ...: an integer type by its signedness and width.
 std::string integer_name(bool is_signed, std::size_t bits);
 
-// GCC spells the type in the function's signature: "... [with T = ns::Name; ...]".
+// The compiler spells the type in the function's signature (standard C++ has no portable spelling: GCC 12's
+// std::source_location leaves the template arguments out). GCC and Clang: "... [with T = ns::Name; ...]",
+// "... [T = ns::Name]"; MSVC: "... compiler_name<struct ns::Name>(void)", with the kind of class in front.
 template <class T>
 constexpr std::string_view compiler_name() {
+#if defined(__GNUC__) || defined(__clang__)
   constexpr std::string_view signature = __PRETTY_FUNCTION__;
   constexpr std::string_view marker = "T = ";
   constexpr auto start = signature.find(marker) + marker.size();
   constexpr auto end = signature.find_first_of(";]", start);
   return signature.substr(start, end - start);
+#else
+  constexpr std::string_view signature = __FUNCSIG__;
+  constexpr std::string_view marker = "compiler_name<";
+  constexpr auto start = signature.find(marker) + marker.size();
+  constexpr auto end = signature.rfind(">(void)");
+  std::string_view name = signature.substr(start, end - start);
+  for (const std::string_view kind : {"struct ", "class ", "enum ", "union "}) {
+    if (name.starts_with(kind)) name.remove_prefix(kind.size());
+  }
+  return name;
+#endif
 }
 
 // Drops every "scope::" prefix (namespaces, enclosing classes, enclosing functions such as "main()::").
