@@ -24,7 +24,7 @@ function(quillmere_fuzz_target source)
 
   set(target ${folder}_${name})
   add_executable(${target} ${source})
-  target_link_libraries(${target} PRIVATE console ${ARG_LIBS})
+  target_link_libraries(${target} PRIVATE Quillmere::console quillmere_testing ${ARG_LIBS})
   target_compile_options(${target} PRIVATE -fsanitize=fuzzer)
   target_link_options(${target} PRIVATE -fsanitize=fuzzer)
   quillmere_warnings(${target})
