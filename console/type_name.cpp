@@ -4,6 +4,7 @@
 #include <cxxabi.h>
 #endif
 
+#include <cctype>
 #include <cstddef>
 #include <cstdlib>
 #include <memory>
@@ -82,8 +83,8 @@ std::string_view trim(std::string_view text) {
   return text;
 }
 
-// A spelling without what does not name the type: blanks (demanglers differ on "> >" and "char const*"), a
-// leading "class " or "struct " (some run times spell the kind), and a const on its own.
+// A spelling without what does not name the type: blanks at either end, a leading "class " or "struct " (some
+// run times spell the kind), and const (const T is named as T).
 std::string_view without_keywords(std::string_view text) {
   text = trim(text);
   for (const std::string_view keyword : {"class ", "struct ", "enum ", "union ", "const "}) {
@@ -93,10 +94,14 @@ std::string_view without_keywords(std::string_view text) {
   return text;
 }
 
+// Blanks kept only between two words ("unsigned int"), so that "> >" and ">>" compare alike.
 std::string compact(std::string_view text) {
+  const auto word = [](char c) { return c == '_' || std::isalnum(static_cast<unsigned char>(c)) != 0; };
+  text = without_keywords(text);
   std::string out;
-  for (const char c : without_keywords(text)) {
-    if (c != ' ') out += c;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == ' ' && !(i > 0 && word(text[i - 1]) && i + 1 < text.size() && word(text[i + 1]))) continue;
+    out += text[i];
   }
   return out;
 }
