@@ -36,6 +36,8 @@ function(quillmere_choose_link)
   set(option "")
   if(QUILLMERE_STATIC_LINK STREQUAL "OFF")
     set(reason "QUILLMERE_STATIC_LINK is OFF")
+  elseif(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    set(reason "-static is an option of GCC and Clang")
   elseif(flags MATCHES "-fsanitize")
     set(reason "sanitizer run-time libraries need dynamic linking")
   elseif(configs AND NOT multi_config AND NOT CMAKE_BUILD_TYPE IN_LIST configs)
@@ -82,10 +84,32 @@ endfunction()
 
 # Warning flags for every target of the project.
 function(quillmere_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
-  if(QUILLMERE_WERROR)
-    target_compile_options(${target} PRIVATE -Werror)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /permissive- /utf-8)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
   endif()
+  set_target_properties(${target} PROPERTIES COMPILE_WARNING_AS_ERROR ${QUILLMERE_WERROR})
+endfunction()
+
+# quillmere_include_root(<target> <INTERFACE|PUBLIC|PRIVATE> <folder> [HEADERS <headers...>])
+# Gives the target an include root that holds the folder's headers (those named, or every *.h there) and
+# nothing else, so that "<folder>/x.h" is reachable and what lies beside the folder in the sources is not. A
+# target has one root for each scope.
+# The root is in the build tree: one header per header, which includes the source, so that messages and
+# editors still lead to the source.
+function(quillmere_include_root target scope folder)
+  cmake_parse_arguments(ARG "" "" "HEADERS" ${ARGN})
+  set(source ${PROJECT_SOURCE_DIR}/${folder})
+  if(NOT ARG_HEADERS)
+    file(GLOB ARG_HEADERS CONFIGURE_DEPENDS RELATIVE ${source} ${source}/*.h)
+  endif()
+  string(TOLOWER ${scope} kind)
+  set(root ${PROJECT_BINARY_DIR}/include_roots/${target}/${kind})
+  foreach(header IN LISTS ARG_HEADERS)
+    file(CONFIGURE OUTPUT ${root}/${folder}/${header} CONTENT "#include \"${source}/${header}\"\n" @ONLY)
+  endforeach()
+  target_include_directories(${target} ${scope} $<BUILD_INTERFACE:${root}>)
 endfunction()
 
 # quillmere_program(<Name> <main.cpp> [LIBS <libs...>])
@@ -93,7 +117,7 @@ endfunction()
 function(quillmere_program name main)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   add_executable(${name} ${main})
-  target_link_libraries(${name} PRIVATE console ${ARG_LIBS})
+  target_link_libraries(${name} PRIVATE Quillmere::console ${ARG_LIBS})
   quillmere_warnings(${name})
   quillmere_link_like_programs(${name})
   set_property(GLOBAL APPEND PROPERTY QUILLMERE_PROGRAMS ${name})
@@ -121,7 +145,7 @@ function(quillmere_unit_tests target)
   endif()
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   add_executable(${target} ${ARG_UNPARSED_ARGUMENTS})
-  target_link_libraries(${target} PRIVATE console ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${target} PRIVATE Quillmere::console quillmere_testing ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   quillmere_warnings(${target})
   gtest_discover_tests(${target} TEST_PREFIX ${prefix}. WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
                        DISCOVERY_TIMEOUT 60)
@@ -204,7 +228,7 @@ function(quillmere_add_run_target)
     if(expected)
       add_test(NAME run.summary
         COMMAND ${CMAKE_COMMAND} -DRUN_SCRIPT=${QUILLMERE_RUN_SCRIPT} -DPROGRAM=$<TARGET_FILE:${program}>
-                -DEXPECTED=${expected} -DSAMPLE=${QUILLMERE_SAMPLE_TEXT} -DWORK_DIR=${CMAKE_BINARY_DIR}/run_summary_test
+                -DEXPECTED=${expected} -DSAMPLE=${QUILLMERE_SAMPLE_TEXT} -DWORK_DIR=${PROJECT_BINARY_DIR}/run_summary_test
                 -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/run_programs_test.cmake)
       set_tests_properties(run.summary PROPERTIES LABELS program)
     endif()
@@ -213,10 +237,10 @@ endfunction()
 
 # quillmere_run_target(<target> <comment> <run_program calls> <programs...>)
 function(quillmere_run_target target comment calls)
-  set(list ${CMAKE_BINARY_DIR}/run/${target}-$<CONFIG>.cmake)
+  set(list ${PROJECT_BINARY_DIR}/run/${target}-$<CONFIG>.cmake)
   file(GENERATE OUTPUT ${list} CONTENT "${calls}")
   add_custom_target(${target}
-    COMMAND ${CMAKE_COMMAND} -DLIST=${list} -DSAMPLE=${QUILLMERE_SAMPLE_TEXT} -DWORK_DIR=${CMAKE_BINARY_DIR}/run
+    COMMAND ${CMAKE_COMMAND} -DLIST=${list} -DSAMPLE=${QUILLMERE_SAMPLE_TEXT} -DWORK_DIR=${PROJECT_BINARY_DIR}/run
             -P ${QUILLMERE_RUN_SCRIPT}
     DEPENDS ${ARGN} COMMENT "${comment}" USES_TERMINAL VERBATIM)
 endfunction()

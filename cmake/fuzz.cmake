@@ -5,7 +5,7 @@
 
 set(QUILLMERE_FUZZ_SECONDS 20 CACHE STRING "How long each fuzz test runs, in seconds")
 if(QUILLMERE_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-  message(FATAL_ERROR "The fuzz targets need Clang's libFuzzer; use the fuzz preset or CXX=clang++-19.")
+  message(FATAL_ERROR "The fuzz targets need Clang's libFuzzer: name Clang (CXX=clang++-19), or none with the fuzz preset.")
 endif()
 
 # quillmere_fuzz_target(<stem>_fuzz.cpp [LIBS <libs...>])
@@ -24,7 +24,7 @@ function(quillmere_fuzz_target source)
 
   set(target ${folder}_${name})
   add_executable(${target} ${source})
-  target_link_libraries(${target} PRIVATE console ${ARG_LIBS})
+  target_link_libraries(${target} PRIVATE Quillmere::console quillmere_testing ${ARG_LIBS})
   target_compile_options(${target} PRIVATE -fsanitize=fuzzer)
   target_link_options(${target} PRIVATE -fsanitize=fuzzer)
   quillmere_warnings(${target})

@@ -29,7 +29,7 @@ struct ScalarRange {
   char32_t last;
 };
 
-#include "console/case_mapping_table.inc"
+#include "case_mapping_table.inc"
 
 // The entry whose range may hold the scalar: the last one that starts at or before it.
 template <class Entry>

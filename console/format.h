@@ -10,6 +10,7 @@
 //   console::format("%.1f%%", 99.95);            // "100.0%"
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -62,6 +63,14 @@ std::string format(std::string_view format, const Ts&... arguments) {
       "format takes integers, floating values and texts: print a Bool through console::render, and give "
       "a character as its scalar value (%c)");
   return format_list(format, {FormatArgument(arguments)...});
+}
+
+// A literal format, the usual call. An unqualified call with a standard type among the arguments also finds
+// std::format by argument-dependent lookup; taking the literal as it is and the arguments as they come makes
+// this the better match, so such a call still converts "%s".
+template <std::size_t N, class... Ts>
+std::string format(const char (&literal)[N], Ts&&... arguments) {
+  return console::format(std::string_view(literal), arguments...);
 }
 
 }  // namespace console

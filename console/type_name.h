@@ -13,7 +13,9 @@
 //
 // The same names are given to a class known only at run time (an object reached through a reference to its
 // base): console::type_name(typeid(object)) reads the run-time type and spells it by the same rules, so
-// Box<double> is "Box<Double>" either way.
+// Box<double> is "Box<Double>" either way, with every standard library. A type that type_name<T>() refuses to
+// compile (Box<int*>: a pointer other than a C string has no name) stops the program when it is named at run
+// time, as a logic error.
 //
 // console::Type<T> is a type used as a value ("a type itself"); it prints as the type's name, and its own
 // type prints with ".Type" appended: type_name<Type<A>>() == "A.Type".
@@ -50,7 +52,8 @@ using Void = std::tuple<>;
 template <class T>
 std::string type_name();
 
-// The printed name of a type known at run time, by the same rules as type_name<T>().
+// The printed name of a type known at run time, by the same rules as type_name<T>(); stops the program
+// (console::fail) for a type that has none.
 std::string type_name(const std::type_info& type);
 
 namespace detail {
@@ -77,14 +80,28 @@ std::string spell(NameShape shape, std::initializer_list<std::string> arguments 
 // "Int", "UInt8", ...: an integer type by its signedness and width.
 std::string integer_name(bool is_signed, std::size_t bits);
 
-// GCC spells the type in the function's signature: "... [with T = ns::Name; ...]".
+// The compiler spells the type in the function's signature (standard C++ has no portable spelling: GCC 12's
+// std::source_location leaves the template arguments out). GCC and Clang: "... [with T = ns::Name; ...]",
+// "... [T = ns::Name]"; MSVC: "... compiler_name<struct ns::Name>(void)", with the kind of class in front.
 template <class T>
 constexpr std::string_view compiler_name() {
+#if defined(__GNUC__) || defined(__clang__)
   constexpr std::string_view signature = __PRETTY_FUNCTION__;
   constexpr std::string_view marker = "T = ";
   constexpr auto start = signature.find(marker) + marker.size();
   constexpr auto end = signature.find_first_of(";]", start);
   return signature.substr(start, end - start);
+#else
+  constexpr std::string_view signature = __FUNCSIG__;
+  constexpr std::string_view marker = "compiler_name<";
+  constexpr auto start = signature.find(marker) + marker.size();
+  constexpr auto end = signature.rfind(">(void)");
+  std::string_view name = signature.substr(start, end - start);
+  for (const std::string_view kind : {"struct ", "class ", "enum ", "union "}) {
+    if (name.starts_with(kind)) name.remove_prefix(kind.size());
+  }
+  return name;
+#endif
 }
 
 // Drops every "scope::" prefix (namespaces, enclosing classes, enclosing functions such as "main()::").

@@ -1,4 +1,4 @@
-#include "club_model.h"
+#include "quillmere09/club_model.h"
 
 #include <utility>
 

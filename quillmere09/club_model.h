@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "console/record.h"
-#include "lifetime.h"
+#include "quillmere09/lifetime.h"
 
 namespace q09::chaining {
 

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "club_model.h"
 #include "console/render.h"
-#include "explorers.h"
-#include "homeroom.h"
-#include "locker.h"
-#include "strong.h"
+#include "quillmere09/club_model.h"
+#include "quillmere09/explorers.h"
+#include "quillmere09/homeroom.h"
+#include "quillmere09/locker.h"
+#include "quillmere09/strong.h"
+#include "quillmere09/weak.h"
 #include "testing/support.h"
-#include "weak.h"
 
 namespace q09 {
 namespace {

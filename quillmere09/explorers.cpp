@@ -1,4 +1,4 @@
-#include "explorers.h"
+#include "quillmere09/explorers.h"
 
 #include <utility>
 

@@ -17,8 +17,8 @@
 
 #include "console/record.h"
 #include "console/values.h"
-#include "keypath_components.h"
-#include "lifetime.h"
+#include "quillmere09/keypath_components.h"
+#include "quillmere09/lifetime.h"
 
 namespace q09::keypaths {
 

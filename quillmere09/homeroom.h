@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "lifetime.h"
-#include "unowned.h"
+#include "quillmere09/lifetime.h"
+#include "quillmere09/unowned.h"
 
 namespace q09::unowned {
 

@@ -1,4 +1,4 @@
-#include "keypath.h"
+#include "quillmere09/keypath.h"
 
 namespace q09::keypath::detail {
 

@@ -28,8 +28,8 @@
 #include <utility>
 
 #include "console/type_name.h"
-#include "keypath_components.h"
-#include "keypath_kind.h"
+#include "quillmere09/keypath_components.h"
+#include "quillmere09/keypath_kind.h"
 
 namespace q09::keypath {
 

@@ -33,8 +33,8 @@
 #include "console/program.h"
 #include "console/record.h"
 #include "console/traits.h"
-#include "keypath_kind.h"
-#include "lifetime.h"
+#include "quillmere09/keypath_kind.h"
+#include "quillmere09/lifetime.h"
 
 namespace q09::keypath {
 

@@ -1,7 +1,7 @@
 // Key paths: the kind that the walk over the components gives, as a table of routes (most of them routes the
 // program never makes), with `set` compiling exactly where the kind allows it; routes that are no routes;
 // then reading and writing.
-#include "keypath.h"
+#include "quillmere09/keypath.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +16,12 @@
 #include <utility>
 #include <vector>
 
-#include "club_model.h"
 #include "console/record.h"
 #include "console/type_name.h"
-#include "explorers.h"
-#include "lifetime.h"
-#include "locker.h"
+#include "quillmere09/club_model.h"
+#include "quillmere09/explorers.h"
+#include "quillmere09/lifetime.h"
+#include "quillmere09/locker.h"
 
 namespace q09 {
 namespace {

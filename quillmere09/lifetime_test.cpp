@@ -10,12 +10,12 @@
 #include "console/engine.h"
 #include "console/program.h"
 #include "console/type_name.h"
-#include "homeroom.h"
-#include "lifetime.h"
-#include "strong.h"
+#include "quillmere09/homeroom.h"
+#include "quillmere09/lifetime.h"
+#include "quillmere09/strong.h"
+#include "quillmere09/unowned.h"
+#include "quillmere09/weak.h"
 #include "testing/support.h"
-#include "unowned.h"
-#include "weak.h"
 
 namespace q09 {
 namespace {

@@ -1,4 +1,4 @@
-#include "locker.h"
+#include "quillmere09/locker.h"
 
 #include <utility>
 

@@ -13,7 +13,7 @@
 #include <tuple>
 
 #include "console/record.h"
-#include "lifetime.h"
+#include "quillmere09/lifetime.h"
 
 namespace q09::keypaths {
 

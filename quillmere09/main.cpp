@@ -1,7 +1,7 @@
 // Quillmere09: reference semantics and object lifetimes, optional chaining and key paths. Ten sections,
 // run in order.
 #include "console/program.h"
-#include "sections.h"
+#include "quillmere09/sections.h"
 
 int main() {
   console::start_program("Quillmere09");

@@ -1,6 +1,6 @@
 // Optional chaining over the club model: broken chains run nothing, results
 // are single optionals, and the recognition test of a club.
-#include "optional_chain.h"
+#include "quillmere09/optional_chain.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <type_traits>
 
-#include "club_model.h"
 #include "console/type_name.h"
+#include "quillmere09/club_model.h"
 
 namespace q09 {
 namespace {

@@ -9,14 +9,14 @@
 #include <optional>
 #include <string>
 
-#include "club_model.h"
 #include "console/checked.h"
 #include "console/engine.h"
 #include "console/print.h"
 #include "console/type_name.h"
-#include "keypath.h"
-#include "optional_chain.h"
-#include "sections.h"
+#include "quillmere09/club_model.h"
+#include "quillmere09/keypath.h"
+#include "quillmere09/optional_chain.h"
+#include "quillmere09/sections.h"
 
 namespace q09 {
 

@@ -4,9 +4,9 @@
 
 #include "console/print.h"
 #include "console/type_name.h"
-#include "explorers.h"
-#include "keypath.h"
-#include "sections.h"
+#include "quillmere09/explorers.h"
+#include "quillmere09/keypath.h"
+#include "quillmere09/sections.h"
 
 namespace q09 {
 

@@ -4,9 +4,9 @@
 
 #include "console/print.h"
 #include "console/type_name.h"
-#include "keypath.h"
-#include "locker.h"
-#include "sections.h"
+#include "quillmere09/keypath.h"
+#include "quillmere09/locker.h"
+#include "quillmere09/sections.h"
 
 namespace q09 {
 

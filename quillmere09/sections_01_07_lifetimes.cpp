@@ -15,12 +15,12 @@
 #include "console/checked.h"
 #include "console/engine.h"
 #include "console/print.h"
-#include "homeroom.h"
-#include "lifetime.h"
-#include "sections.h"
-#include "strong.h"
-#include "unowned.h"
-#include "weak.h"
+#include "quillmere09/homeroom.h"
+#include "quillmere09/lifetime.h"
+#include "quillmere09/sections.h"
+#include "quillmere09/strong.h"
+#include "quillmere09/unowned.h"
+#include "quillmere09/weak.h"
 
 namespace q09 {
 

@@ -1,10 +1,10 @@
-#include "strong.h"
+#include "quillmere09/strong.h"
 
 #include <utility>
 
 #include "console/engine.h"
 #include "console/print.h"
-#include "lifetime.h"
+#include "quillmere09/lifetime.h"
 
 namespace q09::strong {
 

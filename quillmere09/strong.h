@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "lifetime.h"
+#include "quillmere09/lifetime.h"
 
 namespace q09::strong {
 

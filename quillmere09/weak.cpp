@@ -1,10 +1,10 @@
-#include "weak.h"
+#include "quillmere09/weak.h"
 
 #include <utility>
 
 #include "console/engine.h"
 #include "console/print.h"
-#include "lifetime.h"
+#include "quillmere09/lifetime.h"
 
 namespace q09::weak {
 

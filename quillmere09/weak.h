@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "lifetime.h"
+#include "quillmere09/lifetime.h"
 
 namespace q09::weak {
 

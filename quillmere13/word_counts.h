@@ -70,8 +70,10 @@ class WordCounts {
   std::size_t insert(const WordKey& key);
   // Asks the processor to start loading what a lookup of a word with this hash reads first, for a lookup
   // made a little later. Changes nothing that can be observed.
-  void prefetch(std::uint64_t hash) const {
+  void prefetch([[maybe_unused]] std::uint64_t hash) const {
+#if defined(__GNUC__)  // GCC and Clang; elsewhere the lookup simply waits when it comes
     if (!slots_.empty()) __builtin_prefetch(&slots_[tag(hash) & (slots_.size() - 1)]);
+#endif
   }
   std::string_view word(std::size_t position) const { return word_at(starts_[position]); }
   std::int64_t& count_at(std::size_t position) { return records_[starts_[position]]; }
