@@ -52,6 +52,14 @@ std::shared_ptr<T> force(const std::weak_ptr<T>& reference) {
   return object;
 }
 
+// A weak reference read as an optional, the unchecked counterpart: the object, pinned while the result
+// lives, or empty once the object was destroyed.
+template <class T>
+std::optional<std::shared_ptr<T>> optional_of(const std::weak_ptr<T>& reference) {
+  if (auto object = reference.lock()) return object;
+  return std::nullopt;
+}
+
 // Forced downcast of an object: a run-time class test (the class or any subclass of it), then the object
 // as that class; a stop when the object is of another class or there is none.
 template <class To, class From>

@@ -8,11 +8,11 @@
 //   console::debug(std::string("彼方"));                                        // "\"彼方\""
 //   console::cat("s=", std::tuple{100, 50});                                    // "s=(100, 50)"
 //
-// One classifier, kind_of<T>(), decides what kind of value a type is; Renderable follows from it. The
-// templates here only classify: a value becomes an Arg, a scalar held by value or a reference with the small
-// function that takes its kind apart, and the forms themselves are written by code compiled once
-// (engine.cpp). A type without a kind has no console form: printing it is a compile error, never a silent
-// fallback. A type of one's own takes part in one of three ways:
+// The one classification, kind_of<T>() (traits.h), decides what kind of value a type is; Renderable follows
+// from it. The templates here only classify: a value becomes an Arg, a scalar held by value or a reference
+// with the small function that takes its kind apart, and the forms themselves are written by code compiled
+// once (engine.cpp). A type without a kind has no console form: printing it is a compile error, never a
+// silent fallback. A type of one's own takes part in one of three ways:
 //   - a member `std::string description() const` (description.h): that text, in both forms;
 //   - a record declares its stored fields once with fields() (record.h): "Name(field: debug, ...)";
 //   - an enumeration: members `case_name()` and optionally `payload()`, or for a C++ enum a free function
@@ -45,105 +45,6 @@
 namespace console {
 
 enum class Mode { plain, debug };
-
-// ---- The classifier ------------------------------------------------------------------------------------
-
-// The kinds of values.
-enum class Kind {
-  none,       // no console form
-  described,  // description()
-  text,       // anything that reads as a std::string_view
-  character,  // console::Character
-  boolean,
-  integer,
-  floating,
-  nil,          // std::nullopt
-  optional,     // std::optional of a renderable value
-  object,       // std::shared_ptr to a class
-  weak_object,  // std::weak_ptr to a class: an optional object
-  tuple,        // std::tuple, std::pair
-  record,       // fields()
-  enumeration,  // case_name()
-  dictionary,   // a range of key-value pairs with key_type and mapped_type
-  sequence,     // any other input range of renderable elements
-};
-
-template <class T>
-consteval Kind kind_of();
-
-// Whether a type has a plain and a debug form.
-template <class T>
-concept Renderable = kind_of<std::remove_cvref_t<T>>()
-!= Kind::none;
-
-namespace detail {
-
-template <class T>
-concept MemberEnumeration = requires(const T& v) {
-  { v.case_name() } -> std::convertible_to<std::string_view>;
-};
-
-template <class T>
-concept FreeEnumeration = std::is_enum_v<T> && requires(const T& v) {
-  { case_name(v) } -> std::convertible_to<std::string_view>;
-};
-
-template <class T>
-concept Dictionary = std::ranges::input_range<const T> && requires {
-  typename T::key_type;
-  typename T::mapped_type;
-};
-
-template <class T>
-consteval bool all_elements_renderable() {
-  return []<std::size_t... I>(std::index_sequence<I...>) {
-    return (Renderable<std::tuple_element_t<I, T>> && ...);
-  }
-  (std::make_index_sequence<std::tuple_size_v<T>>{});
-}
-
-}  // namespace detail
-
-// The kind of T (a type without cv-qualifiers or reference). The order settles overlaps: a description wins
-// over everything else, a text over being a range of characters, a dictionary over being a range of pairs.
-template <class T>
-consteval Kind kind_of() {
-  using namespace detail;
-  if constexpr (Described<T>) {
-    return Kind::described;
-  } else if constexpr (Text<T>) {
-    return Kind::text;
-  } else if constexpr (std::same_as<T, Character>) {
-    return Kind::character;
-  } else if constexpr (Boolean<T>) {
-    return Kind::boolean;
-  } else if constexpr (Integer<T>) {
-    return Kind::integer;
-  } else if constexpr (Floating<T>) {
-    return Kind::floating;
-  } else if constexpr (std::same_as<T, std::nullopt_t>) {
-    return Kind::nil;
-  } else if constexpr (is_optional<T>::value) {
-    return Renderable<typename T::value_type> ? Kind::optional : Kind::none;
-  } else if constexpr (is_shared_ptr<T>::value) {
-    return std::is_class_v<typename T::element_type> ? Kind::object : Kind::none;
-  } else if constexpr (is_weak_ptr<T>::value) {
-    return std::is_class_v<typename T::element_type> ? Kind::weak_object : Kind::none;
-  } else if constexpr (is_tuple<T>::value) {
-    return all_elements_renderable<T>() ? Kind::tuple : Kind::none;
-  } else if constexpr (Record<T>) {
-    return Kind::record;
-  } else if constexpr (MemberEnumeration<T> || FreeEnumeration<T>) {
-    return Kind::enumeration;
-  } else if constexpr (Dictionary<T>) {
-    return Renderable<typename T::key_type> && Renderable<typename T::mapped_type> ? Kind::dictionary
-                                                                                   : Kind::none;
-  } else if constexpr (std::ranges::input_range<const T>) {
-    return Renderable<std::ranges::range_value_t<const T>> ? Kind::sequence : Kind::none;
-  } else {
-    return Kind::none;
-  }
-}
 
 // ---- Values handed to the compiled renderer ------------------------------------------------------------
 
@@ -256,8 +157,13 @@ void render_value(std::string& out, const void* pointer, Mode mode) {
       append_optional(out, nullptr);
     }
   } else if constexpr (kind == Kind::weak_object) {
-    const std::optional<std::shared_ptr<typename T::element_type>> object = optional_of(value);
-    render_value<std::optional<std::shared_ptr<typename T::element_type>>>(out, &object, mode);
+    // An optional object: pinned while it prints, or nil once it was destroyed.
+    if (const auto object = value.lock()) {
+      const Arg pinned = arg_of(object);
+      append_optional(out, &pinned);
+    } else {
+      append_optional(out, nullptr);
+    }
   } else if constexpr (kind == Kind::tuple) {
     const auto elements = args_of_tuple(value);
     append_tuple(out, elements);
@@ -294,7 +200,7 @@ void render_value(std::string& out, const void* pointer, Mode mode) {
     Items items(out);
     for (const auto& [key, mapped] : value) items.add(arg_of(key), arg_of(mapped));
     items.end(true);
-  } else if constexpr (kind == Kind::sequence) {
+  } else if constexpr (kind == Kind::set || kind == Kind::sequence) {
     Items items(out);
     for (const auto& element : value)
       items.add(arg_of(static_cast<const std::ranges::range_value_t<const T>&>(element)));

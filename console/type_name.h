@@ -1,53 +1,44 @@
 // Type names as the programs print them.
 //
-// console::type_name<T>() spells a type the way the programs print types: the standard vocabulary by its
-// general names ("Int", "String", "Array<Optional<Int>>", "Dictionary<String, Int>", "()"), and the
-// program's own types by their bare names. The bare name of a non-template class or enumeration comes from
-// the compiler, with namespaces and enclosing scopes stripped, so q09::weak::Student is "Student" (a class
-// derived from a template is named this way too). A class template declares its name once, built from its
-// arguments:
+// console::type_name<T>() spells a type by its kind (traits.h), the same kind by which it prints: a text is
+// "String", any sequence "Array<...>" (a std::deque as well as a std::vector), a set "Set<...>", a dictionary
+// "Dictionary<K, V>", an optional "Optional<...>", a tuple "(A, B)" and the empty one "()", an integer "Int",
+// "UInt8", ..., a strong reference the class it refers to. A type of one's own (a description, a record, an
+// enumeration, or a class whose objects print through references) goes by its bare name: that of a
+// non-template class or enumeration comes from the compiler, with namespaces and enclosing scopes stripped,
+// so q09::weak::Student is "Student" (a class derived from a template is named this way too). A class
+// template declares its name once, built from its arguments:
 //
 //   template <class T> struct Vector {
 //     static std::string type_name() { return "Vector<" + console::type_name<T>() + ">"; }
 //   };
 //
-// The same names are given to a class known only at run time (an object reached through a reference to its
-// base): console::type_name(typeid(object)) reads the run-time type and spells it by the same rules, so
-// Box<double> is "Box<Double>" either way, with every standard library. A type that type_name<T>() refuses to
-// compile (Box<int*>: a pointer other than a C string has no name) stops the program when it is named at run
-// time, as a logic error.
+// A type that stands for another type, a metatype, declares `using instance_type = T;` and is named
+// "T.Type"; console::Type<T>, a type used as a value ("a type itself"), is one: it prints as T's name, and
+// type_name<Type<A>>() == "A.Type".
 //
-// console::Type<T> is a type used as a value ("a type itself"); it prints as the type's name, and its own
-// type prints with ".Type" appended: type_name<Type<A>>() == "A.Type".
+// A type that does not print has no name: type_name<T>() refuses it at compile time (Named<T> tells). The
+// same names are given to a class known only at run time (an object reached through a reference to its
+// base): console::type_name(typeid(object)) reads the run-time type and spells it by the same rules, so
+// Box<double> is "Box<Double>" either way, with every standard library; a type that has no name stops the
+// program there, as a logic error.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <initializer_list>
-#include <map>
 #include <memory>
 #include <optional>
-#include <set>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <type_traits>
 #include <typeinfo>
-#include <unordered_map>
-#include <unordered_set>
 #include <utility>
-#include <vector>
 
 #include "console/traits.h"
-#include "console/utf8.h"
 
 namespace console {
-
-template <class T>
-struct Type;
-
-// The empty tuple, spelled "()"; also the result of an optional operation without a value.
-using Void = std::tuple<>;
 
 template <class T>
 std::string type_name();
@@ -58,12 +49,14 @@ std::string type_name(const std::type_info& type);
 
 namespace detail {
 
-// The shapes of names; each is spelled in one place (type_name.cpp), for names known at compile time and at
-// run time alike.
+// The shapes of names, by kind; each is spelled in one place (type_name.cpp), for names known at compile
+// time and at run time alike.
 enum class NameShape {
+  none,  // no name
   boolean,
   text,
   character,
+  integer,
   float64,
   float32,
   array,
@@ -71,14 +64,10 @@ enum class NameShape {
   dictionary,
   optional,
   tuple,
-  metatype
+  metatype,
+  reference,  // a strong reference: the name of the class it refers to
+  own         // a type of one's own: its bare name, or the name its class template declares
 };
-
-// The name of a shape from its arguments' names.
-std::string spell(NameShape shape, std::initializer_list<std::string> arguments = {});
-
-// "Int", "UInt8", ...: an integer type by its signedness and width.
-std::string integer_name(bool is_signed, std::size_t bits);
 
 // The compiler spells the type in the function's signature (standard C++ has no portable spelling: GCC 12's
 // std::source_location leaves the template arguments out). GCC and Clang: "... [with T = ns::Name; ...]",
@@ -122,83 +111,151 @@ constexpr std::string_view bare_name(std::string_view qualified) {
   return qualified.substr(cut);
 }
 
-// Primary: the standard scalars, then the program's own types.
+// A type of one's own has a name when the compiler's is plain or its class template declares one.
 template <class T>
-struct TypeName {
-  static std::string name() {
-    if constexpr (Boolean<T>) {
-      return spell(NameShape::boolean);
-    } else if constexpr (Text<T>) {
-      return spell(NameShape::text);
-    } else if constexpr (std::is_same_v<T, Character>) {
-      return spell(NameShape::character);
-    } else if constexpr (Floating<T>) {
-      return spell(std::is_same_v<T, double> ? NameShape::float64 : NameShape::float32);
-    } else if constexpr (Integer<T>) {
-      return integer_name(std::is_signed_v<T>, sizeof(T) * 8);
-    } else if constexpr (requires { typename T::instance_type; }) {
-      // A class's metatype, the type of a class object: "A.Type".
-      return spell(NameShape::metatype, {type_name<typename T::instance_type>()});
-    } else {
-      static_assert(std::is_class_v<T> || std::is_enum_v<T>, "this type has no printable name");
-      constexpr std::string_view name = bare_name(compiler_name<T>());
-      if constexpr (name.find('<') == std::string_view::npos) {
-        // A plain class is named by the compiler, even when a base class template declares type_name().
-        return std::string(name);
-      } else {
-        static_assert(
-            requires { T::type_name(); },
-            "a class template declares its name with static std::string type_name()");
-        return std::string(T::type_name());
-      }
-    }
+concept OwnNamed = bare_name(compiler_name<T>())
+.find('<') == std::string_view::npos || requires {
+  { T::type_name() } -> std::convertible_to<std::string>;
+};
+
+template <class T>
+concept Metatype = requires {
+  typename T::instance_type;
+};
+
+// The shape of T's name. With the kinds it is the one table behind every name: type_name<T>() spells a
+// type by it, and the run-time names learn from it how the standard templates are spelled.
+template <class T>
+consteval NameShape name_shape() {
+  constexpr Kind kind = kind_of<T>();
+  if constexpr (kind == Kind::text) {
+    return NameShape::text;
+  } else if constexpr (kind == Kind::character) {
+    return NameShape::character;
+  } else if constexpr (kind == Kind::boolean) {
+    return NameShape::boolean;
+  } else if constexpr (kind == Kind::integer) {
+    return NameShape::integer;
+  } else if constexpr (kind == Kind::floating) {
+    return std::is_same_v<T, double> ? NameShape::float64 : NameShape::float32;
+  } else if constexpr (kind == Kind::optional || kind == Kind::weak_object) {
+    return NameShape::optional;
+  } else if constexpr (kind == Kind::object) {
+    return NameShape::reference;
+  } else if constexpr (kind == Kind::tuple || (kind == Kind::described && is_labeled<T>::value)) {
+    return NameShape::tuple;
+  } else if constexpr (kind == Kind::dictionary) {
+    return NameShape::dictionary;
+  } else if constexpr (kind == Kind::set) {
+    return NameShape::set;
+  } else if constexpr (kind == Kind::sequence) {
+    return NameShape::array;
+  } else if constexpr (Metatype<T>) {
+    return NameShape::metatype;
+  } else if constexpr ((kind == Kind::described || kind == Kind::record || kind == Kind::enumeration ||
+                        (kind == Kind::none && std::is_class_v<T>)) &&
+                       OwnNamed<T>) {
+    // A type of one's own, or a class whose objects print through references.
+    return NameShape::own;
+  } else {
+    return NameShape::none;
   }
-};
+}
 
-template <NameShape Shape, class... Ts>
-struct Spelled {
-  static std::string name() { return spell(Shape, {type_name<Ts>()...}); }
-};
+// How many of a template's arguments its name shows (all: every one).
+constexpr std::size_t all_arguments = static_cast<std::size_t>(-1);
+constexpr std::size_t arguments_shown(NameShape shape) {
+  switch (shape) {
+    case NameShape::dictionary:
+      return 2;
+    case NameShape::tuple:
+    case NameShape::own:
+      return all_arguments;
+    default:
+      return 1;
+  }
+}
 
-template <class T, class A>
-struct TypeName<std::vector<T, A>> : Spelled<NameShape::array, T> {};
-template <class T, std::size_t N>
-struct TypeName<std::array<T, N>> : Spelled<NameShape::array, T> {};
-template <class T, class C, class A>
-struct TypeName<std::set<T, C, A>> : Spelled<NameShape::set, T> {};
-template <class T, class H, class E, class A>
-struct TypeName<std::unordered_set<T, H, E, A>> : Spelled<NameShape::set, T> {};
-template <class K, class V, class C, class A>
-struct TypeName<std::map<K, V, C, A>> : Spelled<NameShape::dictionary, K, V> {};
-template <class K, class V, class H, class E, class A>
-struct TypeName<std::unordered_map<K, V, H, E, A>> : Spelled<NameShape::dictionary, K, V> {};
+// The name of a shape from its arguments' names.
+std::string spell(NameShape shape, std::initializer_list<std::string> arguments = {});
+
+// "Int", "UInt8", ...: an integer type by its signedness and width.
+std::string integer_name(bool is_signed, std::size_t bits);
+
+// The names of a tuple's elements.
 template <class T>
-struct TypeName<std::optional<T>> : Spelled<NameShape::optional, T> {};
-// A strong reference is spelled as the class it refers to; a weak one is optional by nature.
+std::string element_names() {
+  return [&]<std::size_t... I>(std::index_sequence<I...>) {
+    return spell(NameShape::tuple, {type_name<std::tuple_element_t<I, T>>()...});
+  }
+  (std::make_index_sequence<std::tuple_size_v<T>>{});
+}
+
+// The name of a type of one's own.
 template <class T>
-struct TypeName<std::shared_ptr<T>> {
-  static std::string name() { return type_name<T>(); }
-};
+std::string own_name() {
+  constexpr std::string_view name = bare_name(compiler_name<T>());
+  if constexpr (name.find('<') == std::string_view::npos) {
+    // A plain class is named by the compiler, even when a base class template declares type_name().
+    return std::string(name);
+  } else {
+    static_assert(
+        requires { T::type_name(); },
+        "a class template declares its name with static std::string type_name()");
+    return std::string(T::type_name());
+  }
+}
+
 template <class T>
-struct TypeName<std::weak_ptr<T>> : Spelled<NameShape::optional, T> {};
-template <class... Ts>
-struct TypeName<std::tuple<Ts...>> : Spelled<NameShape::tuple, Ts...> {};
-template <class A, class B>
-struct TypeName<std::pair<A, B>> : Spelled<NameShape::tuple, A, B> {};
-template <class T>
-struct TypeName<Type<T>> : Spelled<NameShape::metatype, T> {};
+std::string name_of() {
+  constexpr NameShape shape = name_shape<T>();
+  static_assert(shape != NameShape::none,
+                "this type does not print, so it has no name: give it a description(), fields() or "
+                "case_name(), or name a class whose objects print through a std::shared_ptr; a class "
+                "template declares its name with static std::string type_name()");
+  if constexpr (shape == NameShape::integer) {
+    return integer_name(std::is_signed_v<T>, sizeof(T) * 8);
+  } else if constexpr (shape == NameShape::optional) {
+    if constexpr (is_optional<T>::value) {
+      return spell(shape, {type_name<typename T::value_type>()});
+    } else {
+      return spell(shape, {type_name<typename T::element_type>()});  // a weak reference: an optional object
+    }
+  } else if constexpr (shape == NameShape::reference) {
+    return type_name<typename T::element_type>();
+  } else if constexpr (shape == NameShape::tuple) {
+    return element_names<T>();
+  } else if constexpr (shape == NameShape::dictionary) {
+    return spell(shape, {type_name<typename T::key_type>(), type_name<typename T::mapped_type>()});
+  } else if constexpr (shape == NameShape::set || shape == NameShape::array) {
+    return spell(shape, {type_name<std::ranges::range_value_t<const T>>()});
+  } else if constexpr (shape == NameShape::metatype) {
+    return spell(shape, {type_name<typename T::instance_type>()});
+  } else if constexpr (shape == NameShape::own) {
+    return own_name<T>();
+  } else {
+    return spell(shape);
+  }
+}
 
 }  // namespace detail
+
+// Whether a type has a printed name: exactly the types that print, directly or, for a class, through a
+// reference to its objects.
+template <class T>
+concept Named = detail::name_shape<std::remove_cvref_t<T>>()
+!= detail::NameShape::none;
 
 // The printed name of T (cv-qualifiers and references are ignored).
 template <class T>
 std::string type_name() {
-  return detail::TypeName<std::remove_cvref_t<T>>::name();
+  return detail::name_of<std::remove_cvref_t<T>>();
 }
 
-// A type as a value: prints as the type's name.
+// A type as a value: prints as the type's name; its own type is the metatype "T.Type".
 template <class T>
 struct Type {
+  using instance_type = T;
   static std::string name() { return type_name<T>(); }
   std::string description() const { return name(); }
   friend constexpr bool operator==(Type, Type) = default;

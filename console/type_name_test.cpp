@@ -4,11 +4,15 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <forward_list>
 #include <functional>
+#include <list>
 #include <map>
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -86,6 +90,30 @@ TEST(TypeNameTest, RunTimeNamesAgreeWithCompileTimeNames) {
   expect_named<Vector<const Int>>("Vector<Int>");
   expect_named<Vector<Vector<Plain>>>("Vector<Vector<Plain>>");
 }
+
+// Names go by kind, as printing does: any sequence is an array, any keyed range without values a set, any
+// keyed range of pairs a dictionary, however the standard library calls the container.
+TEST(TypeNameTest, EveryContainerIsNamedByItsKind) {
+  expect_named<std::deque<Int>>("Array<Int>");
+  expect_named<std::list<std::string>>("Array<String>");
+  expect_named<std::forward_list<std::optional<double>>>("Array<Optional<Double>>");
+  expect_named<std::span<const std::uint16_t>>("Array<UInt16>");
+  expect_named<std::vector<std::shared_ptr<Plain>>>("Array<Plain>");
+  expect_named<std::multiset<std::string>>("Set<String>");
+  expect_named<std::unordered_multiset<bool>>("Set<Bool>");
+  expect_named<std::multimap<Int, std::deque<Int>>>("Dictionary<Int, Array<Int>>");
+  expect_named<std::unordered_multimap<std::string, std::list<float>>>("Dictionary<String, Array<Float>>");
+  expect_named<Vector<std::deque<std::pair<Int, std::string>>>>("Vector<Array<(Int, String)>>");
+  EXPECT_EQ(console::render(std::deque<Int>{1, 2}), "[1, 2]");
+}
+
+// Exactly what prints has a name: a class through references to its objects, a metatype as its class's
+// type; a container of what does not print, a pointer, a character type and the bare nil have none.
+static_assert(console::Named<std::deque<Int>> && console::Named<std::list<std::string>> &&
+              console::Named<Plain> && console::Named<PlainMetatype> && console::Named<console::Type<Int>>);
+static_assert(!console::Named<std::vector<Plain>> && !console::Named<std::optional<char>> &&
+              !console::Named<Int*> && !console::Named<char> && !console::Named<std::nullopt_t> &&
+              !console::Named<std::deque<std::u8string>>);
 
 // What type_name<T>() refuses to compile has no name at run time either: asked for one, the program stops.
 // Refused: a pointer other than a C string, a character type that is no Character, a standard template

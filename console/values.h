@@ -1,4 +1,4 @@
-// Small value types of the console library's own: labelled tuples and ranges.
+// Small value types of the console library's own: the empty tuple, labelled tuples and ranges.
 //
 // They take part in printing the way any user type does, through description() and type_name():
 //
@@ -20,6 +20,9 @@
 #include "console/engine.h"
 
 namespace console {
+
+// The empty tuple, "()": also the result of an optional operation without a value ("Optional<()>").
+using Void = std::tuple<>;
 
 // A tuple whose elements carry labels: "(offset: 0, element: \"村上\")". Its type name is that of the
 // tuple of its elements, "(Int, String)".
@@ -46,8 +49,6 @@ struct Labeled {
     detail::append_tuple(out, detail::args_of_tuple(values), labels.data());
     return out;
   }
-  static std::string type_name() { return console::type_name<std::tuple<Ts...>>(); }
-
   friend constexpr bool operator==(const Labeled& a, const Labeled& b) { return a.values == b.values; }
 };
 

@@ -30,6 +30,7 @@
 #include "console/checked.h"
 #include "console/traits.h"
 #include "console/type_name.h"
+#include "console/values.h"
 
 namespace q09 {
 
