@@ -246,6 +246,12 @@ Arg arg_of(const T& value) {
   return arg;
 }
 
+// The arguments of a call, packed for the code compiled once: print, cat and format pack theirs this way.
+template <class... Ts>
+std::array<Arg, sizeof...(Ts)> pack(const Ts&... values) {
+  return {arg_of(values)...};
+}
+
 // The plain or debug form of one value as a text of its own.
 std::string form(const Arg& arg, Mode mode);
 
@@ -275,8 +281,7 @@ std::string debug(const T& value) {
 // Interpolation: the plain forms of the pieces, one after the other.
 template <class... Ts>
 std::string cat(const Ts&... pieces) {
-  const std::array<detail::Arg, sizeof...(Ts)> args{detail::arg_of(pieces)...};
-  return detail::concatenated(args);
+  return detail::concatenated(detail::pack(pieces...));
 }
 
 }  // namespace console

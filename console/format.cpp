@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <span>
+#include <string>
+#include <string_view>
 
 #include "console/program.h"
 #include "console/utf8.h"
@@ -18,37 +21,49 @@ namespace {
 
 }  // namespace
 
-long long FormatArgument::integer() const {
-  switch (kind_) {
-    case Kind::signed_integer:
-      return integer_;
-    case Kind::unsigned_integer:
-      return static_cast<long long>(unsigned_);
-    case Kind::floating:
-      return static_cast<long long>(floating_);
-    case Kind::text:
+namespace {
+
+using detail::Arg;
+
+// An integer conversion's argument as a 64-bit integer (a floating value is truncated, as a cast does).
+long long integer_of(const Arg& argument) {
+  switch (argument.tag) {
+    case Arg::Tag::signed_integer:
+      return argument.signed_integer;
+    case Arg::Tag::unsigned_integer:
+      return static_cast<long long>(argument.unsigned_integer);
+    case Arg::Tag::float64:
+      return static_cast<long long>(argument.float64);
+    case Arg::Tag::float32:
+      return static_cast<long long>(argument.float32);
+    default:
       break;
   }
   format_misuse("an integer conversion was given a text");
 }
 
-unsigned long long FormatArgument::unsigned_integer() const {
-  return kind_ == Kind::unsigned_integer ? unsigned_ : static_cast<unsigned long long>(integer());
+unsigned long long unsigned_of(const Arg& argument) {
+  return argument.tag == Arg::Tag::unsigned_integer ? argument.unsigned_integer
+                                                    : static_cast<unsigned long long>(integer_of(argument));
 }
 
-double FormatArgument::floating() const {
-  switch (kind_) {
-    case Kind::floating:
-      return floating_;
-    case Kind::signed_integer:
-      return static_cast<double>(integer_);
-    case Kind::unsigned_integer:
-      return static_cast<double>(unsigned_);
-    case Kind::text:
+double floating_of(const Arg& argument) {
+  switch (argument.tag) {
+    case Arg::Tag::float64:
+      return argument.float64;
+    case Arg::Tag::float32:
+      return argument.float32;
+    case Arg::Tag::signed_integer:
+      return static_cast<double>(argument.signed_integer);
+    case Arg::Tag::unsigned_integer:
+      return static_cast<double>(argument.unsigned_integer);
+    default:
       break;
   }
   format_misuse("a floating conversion was given a text");
 }
+
+}  // namespace
 
 namespace {
 
@@ -64,10 +79,12 @@ void append_printf(std::string& out, const std::string& directive, Args... args)
 
 }  // namespace
 
-std::string format_list(std::string_view format, const std::vector<FormatArgument>& arguments) {
+namespace detail {
+
+std::string format_args(std::string_view format, std::span<const Arg> arguments) {
   std::string out;
   std::size_t next = 0;
-  const auto take = [&]() -> const FormatArgument& {
+  const auto take = [&]() -> const Arg& {
     if (next >= arguments.size()) format_misuse("too few arguments");
     return arguments[next++];
   };
@@ -87,7 +104,7 @@ std::string format_list(std::string_view format, const std::vector<FormatArgumen
     while (j < format.size() && std::strchr("-+ #0", format[j]) != nullptr) directive += format[j++];
     const auto copy_number = [&](bool precision) {
       if (j < format.size() && format[j] == '*') {
-        const long long value = take().integer();
+        const long long value = integer_of(take());
         ++j;
         // As in C, a negative "*" precision counts as none; a negative width reads as the '-' flag.
         if (precision && value < 0) {
@@ -109,17 +126,17 @@ std::string format_list(std::string_view format, const std::vector<FormatArgumen
     switch (conversion) {
       case 'd':
       case 'i':
-        append_printf(out, directive + "ll" + conversion, take().integer());
+        append_printf(out, directive + "ll" + conversion, integer_of(take()));
         break;
       case 'u':
       case 'o':
       case 'x':
       case 'X':
-        append_printf(out, directive + "ll" + conversion, take().unsigned_integer());
+        append_printf(out, directive + "ll" + conversion, unsigned_of(take()));
         break;
       case 'c': {
         std::string scalar;
-        append_utf8(scalar, static_cast<char32_t>(take().integer()));
+        append_utf8(scalar, static_cast<char32_t>(integer_of(take())));
         append_printf(out, directive + 's', scalar.c_str());
         break;
       }
@@ -131,12 +148,12 @@ std::string format_list(std::string_view format, const std::vector<FormatArgumen
       case 'G':
       case 'a':
       case 'A':
-        append_printf(out, directive + conversion, take().floating());
+        append_printf(out, directive + conversion, floating_of(take()));
         break;
       case 's': {
-        const FormatArgument& argument = take();
-        if (argument.kind() != FormatArgument::Kind::text) format_misuse("%s needs a text");
-        append_printf(out, directive + 's', argument.text().c_str());
+        const Arg& argument = take();
+        if (argument.tag != Arg::Tag::text) format_misuse("%s needs a text");
+        append_printf(out, directive + 's', std::string(argument.text).c_str());
         break;
       }
       default:
@@ -146,5 +163,7 @@ std::string format_list(std::string_view format, const std::vector<FormatArgumen
   }
   return out;
 }
+
+}  // namespace detail
 
 }  // namespace console

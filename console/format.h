@@ -11,11 +11,11 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
-#include <type_traits>
-#include <vector>
 
+#include "console/engine.h"
 #include "console/traits.h"
 
 namespace console {
@@ -25,36 +25,12 @@ namespace console {
 template <class T>
 concept Formattable = Integer<T> || Floating<T> || Text<T>;
 
-// One argument of format: an integer (always 64-bit), a floating value or a text.
-class FormatArgument {
- public:
-  template <Integer T>
-  FormatArgument(T value)  // NOLINT: implicit on purpose, format's arguments convert on the call
-      : kind_(std::is_signed_v<T> ? Kind::signed_integer : Kind::unsigned_integer),
-        integer_(static_cast<long long>(value)),
-        unsigned_(static_cast<unsigned long long>(value)) {}
-  template <Floating T>
-  FormatArgument(T value) : kind_(Kind::floating), floating_(value) {}  // NOLINT
-  template <Text T>
-  FormatArgument(const T& value) : kind_(Kind::text), text_(std::string_view(value)) {}  // NOLINT
+namespace detail {
 
-  enum class Kind { signed_integer, unsigned_integer, floating, text };
-  Kind kind() const { return kind_; }
-  long long integer() const;
-  unsigned long long unsigned_integer() const;
-  double floating() const;
-  const std::string& text() const { return text_; }
+// The conversions of `format` applied to its packed arguments; compiled once.
+std::string format_args(std::string_view format, std::span<const Arg> arguments);
 
- private:
-  Kind kind_;
-  long long integer_ = 0;
-  unsigned long long unsigned_ = 0;
-  double floating_ = 0;
-  std::string text_;
-};
-
-// The conversions of `format` applied to a list of arguments.
-std::string format_list(std::string_view format, const std::vector<FormatArgument>& arguments);
+}  // namespace detail
 
 template <class... Ts>
 std::string format(std::string_view format, const Ts&... arguments) {
@@ -62,7 +38,7 @@ std::string format(std::string_view format, const Ts&... arguments) {
       (Formattable<Ts> && ...),
       "format takes integers, floating values and texts: print a Bool through console::render, and give "
       "a character as its scalar value (%c)");
-  return format_list(format, {FormatArgument(arguments)...});
+  return detail::format_args(format, detail::pack(arguments...));
 }
 
 // A literal format, the usual call. An unqualified call with a standard type among the arguments also finds

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,8 +30,9 @@ std::string c_format(const std::string& directive, Args... args) {
 // prints for it to the expected text.
 class Conversion {
  public:
-  Conversion(FuzzedDataProvider& input, std::vector<console::FormatArgument>& arguments)
-      : input_(input), arguments_(arguments) {}
+  Conversion(FuzzedDataProvider& input, std::vector<console::detail::Arg>& arguments,
+             std::deque<std::string>& texts)
+      : input_(input), arguments_(arguments), texts_(texts) {}
 
   void make(std::string& format, std::string& expected) {
     static constexpr char conversions[] = {'d', 'i', 'u', 'o', 'x', 'X', 'c', 's',
@@ -74,9 +76,9 @@ class Conversion {
       // Any integer goes in as 64 bits, signed or not, whatever the length modifier says.
       const auto bits = input_.ConsumeIntegral<std::uint64_t>();
       if (input_.ConsumeBool()) {
-        arguments_.emplace_back(static_cast<std::int64_t>(bits));
+        add(static_cast<std::int64_t>(bits));
       } else {
-        arguments_.emplace_back(bits);
+        add(bits);
       }
       if (is_signed) {
         expect(static_cast<long long>(bits), "ll");
@@ -86,22 +88,29 @@ class Conversion {
     } else if (conversion == 'c') {
       // ASCII only: C's %c writes one byte, format writes wider scalars in UTF-8.
       const int scalar = input_.ConsumeIntegralInRange<int>(1, 0x7F);
-      arguments_.emplace_back(scalar);
+      add(scalar);
       expect(scalar, "");
     } else if (conversion == 's') {
       std::string value = input_.ConsumeRandomLengthString(40);
       value = value.substr(0, value.find('\0'));  // C texts end at the first NUL
-      arguments_.emplace_back(value);
+      texts_.push_back(value);
+      add(texts_.back());
       expect(value.c_str(), "");
     } else {
       // Any bit pattern: infinities, NaNs and subnormals included.
       const double value = std::bit_cast<double>(input_.ConsumeIntegral<std::uint64_t>());
-      arguments_.emplace_back(value);
+      add(value);
       expect(value, "");
     }
   }
 
  private:
+  // An argument packed as format packs its own; a text lives in texts_ for as long as the call needs it.
+  template <class T>
+  void add(const T& value) {
+    arguments_.push_back(console::detail::arg_of(value));
+  }
+
   // A width or precision: none, digits, or "*" with its value among the arguments; the value of a "*".
   std::optional<int> number(std::string& format) {
     switch (input_.ConsumeIntegralInRange(0, 2)) {
@@ -117,14 +126,15 @@ class Conversion {
         const int value = input_.ConsumeIntegralInRange(-40, 40);
         format += '*';
         directive_ += '*';
-        arguments_.emplace_back(value);
+        add(value);
         return value;
       }
     }
   }
 
   FuzzedDataProvider& input_;
-  std::vector<console::FormatArgument>& arguments_;
+  std::vector<console::detail::Arg>& arguments_;
+  std::deque<std::string>& texts_;
   std::string directive_;  // the conversion as handed to snprintf, without length and conversion letter
 };
 
@@ -134,7 +144,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   std::string format;
   std::string expected;
-  std::vector<console::FormatArgument> arguments;
+  std::vector<console::detail::Arg> arguments;
+  std::deque<std::string> texts;
   for (int piece = 0; piece < 8 && input.remaining_bytes() > 0; ++piece) {
     switch (input.ConsumeIntegralInRange(0, 2)) {
       case 0: {
@@ -149,10 +160,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected += '%';
         break;
       default:
-        Conversion(input, arguments).make(format, expected);
+        Conversion(input, arguments, texts).make(format, expected);
     }
   }
-  const std::string actual = console::format_list(format, arguments);
+  const std::string actual = console::detail::format_args(format, arguments);
   if (actual != expected) {
     std::fprintf(stderr, "format:   \"%s\"\nexpected: \"%s\"\nactual:   \"%s\"\n", format.c_str(),
                  expected.c_str(), actual.c_str());

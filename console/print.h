@@ -57,22 +57,19 @@ void print(const PrintOptions& options, const Ts&... items) {
   if constexpr (sizeof...(Ts) == 1 && (Text<Ts> && ...)) {
     detail::print_text(std::string_view(items)..., options.terminator);
   } else {
-    const std::array<detail::Arg, sizeof...(Ts)> args{detail::arg_of(items)...};
-    detail::print_line(options, args);
+    detail::print_line(options, detail::pack(items...));
   }
 }
 
 // Appends to a text instead of standard output.
 template <class... Ts>
 void print_to(std::string& target, const Ts&... items) {
-  const std::array<detail::Arg, sizeof...(Ts)> args{detail::arg_of(items)...};
-  detail::print_line_to(target, PrintOptions{}, args);
+  print_to(target, PrintOptions{}, items...);
 }
 
 template <class... Ts>
 void print_to(std::string& target, const PrintOptions& options, const Ts&... items) {
-  const std::array<detail::Arg, sizeof...(Ts)> args{detail::arg_of(items)...};
-  detail::print_line_to(target, options, args);
+  detail::print_line_to(target, options, detail::pack(items...));
 }
 
 }  // namespace console
