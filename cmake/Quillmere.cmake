@@ -68,6 +68,39 @@ int main() { return std::puts(std::string("x").c_str()) < 0; }
   set(QUILLMERE_STATIC_LINK_CONFIGS "${configs}" PARENT_SCOPE)
 endfunction()
 
+# Debug builds link with the fastest linker the compiler can use, lld or else gold: after a one-section edit,
+# relinking the program is a large share of what the learner waits for (Quillmere13: 0.56 s with the default
+# linker, 0.31 s with gold, 0.22 s with lld). Optimised builds keep the default linker, with which their
+# figures were measured.
+set(QUILLMERE_FAST_LINKER AUTO CACHE STRING
+    "The linker of Debug builds: AUTO (lld, else gold, else the compiler's default) or OFF")
+set_property(CACHE QUILLMERE_FAST_LINKER PROPERTY STRINGS AUTO OFF)
+
+# Sets QUILLMERE_FAST_LINK_OPTION to the option that picks that linker (empty: the default).
+function(quillmere_choose_fast_linker)
+  set(option "")
+  if(NOT QUILLMERE_FAST_LINKER STREQUAL "OFF" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    set(CMAKE_REQUIRED_QUIET ON)
+    foreach(linker IN ITEMS lld gold)
+      set(CMAKE_REQUIRED_LINK_OPTIONS -fuse-ld=${linker})
+      check_cxx_source_compiles("int main() { return 0; }" QUILLMERE_LINKS_WITH_${linker})
+      if(QUILLMERE_LINKS_WITH_${linker})
+        set(option -fuse-ld=${linker})
+        message(STATUS "Quillmere: Debug builds link with ${linker}")
+        break()
+      endif()
+    endforeach()
+  endif()
+  set(QUILLMERE_FAST_LINK_OPTION "${option}" PARENT_SCOPE)
+endfunction()
+
+# Links a Debug executable with that linker.
+function(quillmere_fast_link target)
+  if(QUILLMERE_FAST_LINK_OPTION)
+    target_link_options(${target} PRIVATE "$<$<CONFIG:Debug>:${QUILLMERE_FAST_LINK_OPTION}>")
+  endif()
+endfunction()
+
 # Links an executable the way the programs are linked (benchmark baselines use it too, so that they are
 # measured on the same footing).
 function(quillmere_link_like_programs target)
@@ -120,6 +153,7 @@ function(quillmere_program name main)
   target_link_libraries(${name} PRIVATE Quillmere::console ${ARG_LIBS})
   quillmere_warnings(${name})
   quillmere_link_like_programs(${name})
+  quillmere_fast_link(${name})
   set_property(GLOBAL APPEND PROPERTY QUILLMERE_PROGRAMS ${name})
   set_property(DIRECTORY PROPERTY QUILLMERE_PROGRAM ${name})
   if(QUILLMERE_TESTS)
@@ -147,6 +181,7 @@ function(quillmere_unit_tests target)
   add_executable(${target} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${target} PRIVATE Quillmere::console quillmere_testing ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   quillmere_warnings(${target})
+  quillmere_fast_link(${target})
   gtest_discover_tests(${target} TEST_PREFIX ${prefix}. WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
                        DISCOVERY_TIMEOUT 60)
 endfunction()
