@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>  // isatty, fileno, flockfile; _POSIX_THREAD_SAFE_FUNCTIONS says whether the last exists
