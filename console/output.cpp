@@ -65,18 +65,24 @@ class StdoutLock {
 // does.
 constexpr std::size_t short_text = 32;
 
-// Writes text to the stream; the caller holds the stream's lock or is the only thread.
-void put(std::FILE* stream, std::string_view text) {
-  // A failed write sets errno in the write call that failed, so errno needs no clearing on this path.
-  if (text.size() <= short_text) [[likely]] {
-    for (const char c : text) {
-      if (putc_unlocked(static_cast<unsigned char>(c), stream) == EOF) [[unlikely]] {
-        return remember_failure();
-      }
+// Writes a short text a byte at a time; false when a write failed. The caller holds the stream's lock or is
+// the only thread.
+bool put_bytes(std::FILE* stream, std::string_view text) {
+  for (const char c : text) {
+    if (putc_unlocked(static_cast<unsigned char>(c), stream) == EOF) [[unlikely]] {
+      return false;
     }
-  } else if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) {
-    remember_failure();
   }
+  return true;
+}
+
+// Writes text to the stream; the caller holds the stream's lock or is the only thread. A failed write sets
+// errno in the write call that failed, so errno needs no clearing on this path.
+void put(std::FILE* stream, std::string_view text) {
+  const bool written = text.size() <= short_text
+                           ? put_bytes(stream, text)
+                           : std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+  if (!written) remember_failure();
 }
 
 // The pieces under the stream's lock where other threads may write; out of line, so that the common line
@@ -98,13 +104,10 @@ void write_stdout(std::string_view first, std::string_view second) {
   if (other_threads_may_write() || first.size() > short_text || second.size() != 1) {
     return put_pieces(stream, first, second);
   }
-  // The most frequent line, a short text and a one-byte terminator, with no other thread to lock out.
-  for (const char c : first) {
-    if (putc_unlocked(static_cast<unsigned char>(c), stream) == EOF) [[unlikely]] {
-      return remember_failure();
-    }
+  // The most frequent line, a word and its one-byte terminator, with no other thread to lock out.
+  if (!put_bytes(stream, first) || putc_unlocked(static_cast<unsigned char>(second.front()), stream) == EOF) {
+    remember_failure();
   }
-  if (putc_unlocked(static_cast<unsigned char>(second.front()), stream) == EOF) remember_failure();
 }
 
 #else
